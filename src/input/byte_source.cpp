@@ -1,0 +1,54 @@
+#include "input/byte_source.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
+#include <system_error>
+
+namespace pelvano {
+
+FileByteSource::~FileByteSource() {
+  if (descriptor_ >= 0) ::close(descriptor_);
+}
+
+void FileByteSource::open() {
+  opened_ = true;
+  descriptor_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+  if (descriptor_ < 0) return;
+  struct stat status {};
+  if (::fstat(descriptor_, &status) != 0 || S_ISDIR(status.st_mode)) {
+    ::close(descriptor_);
+    descriptor_ = -1;
+  }
+}
+
+std::size_t FileByteSource::read(char* into, std::size_t capacity) {
+  if (!opened_) open();
+  if (descriptor_ < 0) return 0;
+  for (;;) {
+    const ssize_t count = ::read(descriptor_, into, capacity);
+    if (count >= 0) return static_cast<std::size_t>(count);
+    if (errno != EINTR) throw std::system_error(errno, std::generic_category(), path_);
+  }
+}
+
+std::size_t StreamByteSource::read(char* into, std::size_t capacity) {
+  stream_.read(into, static_cast<std::streamsize>(capacity));
+  if (stream_.bad()) throw std::runtime_error("input stream failed");
+  return static_cast<std::size_t>(stream_.gcount());
+}
+
+std::size_t MemoryByteSource::read(char* into, std::size_t capacity) {
+  const std::size_t count = std::min(capacity, rest_.size());
+  if (count == 0) return 0;
+  std::memcpy(into, rest_.data(), count);
+  rest_.remove_prefix(count);
+  return count;
+}
+
+}  // namespace pelvano

@@ -1,0 +1,57 @@
+// Where the line source gets its bytes from: a file, a stream or memory.
+#pragma once
+
+#include <cstddef>
+#include <istream>
+#include <string>
+#include <string_view>
+
+namespace pelvano {
+
+class ByteSource {
+ public:
+  virtual ~ByteSource() = default;
+  // Fills up to `capacity` bytes and returns how many; 0 means the input has ended.
+  // A read error throws (it must never pass for the end of the input).
+  virtual std::size_t read(char* into, std::size_t capacity) = 0;
+};
+
+// A file named by path. It is opened at the first read, so a file is opened only when the
+// run gets to it. A file that cannot be opened, or a directory, reads as a file without bytes.
+class FileByteSource final : public ByteSource {
+ public:
+  explicit FileByteSource(std::string path) : path_(std::move(path)) {}
+  ~FileByteSource() override;
+  FileByteSource(const FileByteSource&) = delete;
+  FileByteSource& operator=(const FileByteSource&) = delete;
+
+  std::size_t read(char* into, std::size_t capacity) override;
+
+ private:
+  void open();
+
+  std::string path_;
+  int descriptor_ = -1;
+  bool opened_ = false;
+};
+
+class StreamByteSource final : public ByteSource {
+ public:
+  explicit StreamByteSource(std::istream& stream) : stream_(stream) {}
+  std::size_t read(char* into, std::size_t capacity) override;
+
+ private:
+  std::istream& stream_;
+};
+
+// Bytes held by the caller, which must outlive the source.
+class MemoryByteSource final : public ByteSource {
+ public:
+  explicit MemoryByteSource(std::string_view bytes) : rest_(bytes) {}
+  std::size_t read(char* into, std::size_t capacity) override;
+
+ private:
+  std::string_view rest_;
+};
+
+}  // namespace pelvano

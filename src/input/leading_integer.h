@@ -1,0 +1,24 @@
+// Reads the integers that stand at the start of a header line.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace pelvano {
+
+struct LeadingIntegers {
+  std::int32_t values[4] = {};
+  int count = 0;  // how many were converted, from the first on
+};
+
+// Optional white space, an optional sign, then at least one decimal digit; whatever follows
+// the digits is ignored, and a NUL byte ends the text. A number beyond the signed 32-bit
+// range saturates to 2147483647 or -2147483648, all its digits consumed.
+std::optional<std::int32_t> parseLeadingInteger(std::string_view text);
+
+// Up to four such numbers one after the other, stopping at the first that is missing:
+// "1-2 3 4" gives 1, -2, 3 and 4.
+LeadingIntegers parseLeadingIntegers(std::string_view text);
+
+}  // namespace pelvano

@@ -1,0 +1,58 @@
+#include "input/line_source.h"
+
+#include <cstring>
+
+namespace pelvano {
+
+LineSource::LineSource(ByteSource& source, std::size_t blockSize)
+    : source_(source),
+      blockSize_(blockSize),
+      buffer_(new char[blockSize + 1]),
+      position_(buffer_.get()),
+      end_(buffer_.get()) {
+  buffer_[0] = '\n';
+}
+
+bool LineSource::refill(const char*& p) {
+  char* const begin = buffer_.get();
+  // An empty block stays in place until the read succeeds, so a throwing read leaves the
+  // source consistent.
+  position_ = end_ = begin;
+  begin[0] = '\n';
+  const std::size_t count = source_.read(begin, blockSize_);
+  end_ = begin + count;
+  begin[count] = '\n';
+  p = begin;
+  return count > 0;
+}
+
+bool LineSource::atEnd() {
+  if (position_ != end_) return false;
+  const char* p = nullptr;
+  const bool more = refill(p);
+  position_ = p;
+  return !more;
+}
+
+bool LineSource::readLine(std::string& line) {
+  line.clear();
+  if (atEnd()) return false;
+  for (;;) {
+    const auto available = static_cast<std::size_t>(end_ - position_);
+    const auto* lineFeed = static_cast<const char*>(std::memchr(position_, '\n', available));
+    if (lineFeed != nullptr) {
+      line.append(position_, lineFeed);
+      position_ = lineFeed + 1;
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      return true;
+    }
+    line.append(position_, end_);
+    const char* p = nullptr;
+    const bool more = refill(p);
+    position_ = p;
+    // A last line without LF keeps a final CR: only a CR before an LF belongs to the line end.
+    if (!more) return true;
+  }
+}
+
+}  // namespace pelvano

@@ -1,0 +1,54 @@
+// Reads an input file line by line, in large blocks.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "input/byte_source.h"
+
+namespace pelvano {
+
+// The running line count used in messages. 64 bits wide so that no file, however long,
+// makes it wrap.
+using LineCounter = std::int64_t;
+
+// Lines are the bytes up to the next LF; the LF is not part of the line, nor is a CR right
+// before it. A last line without LF is a line if it holds a byte.
+//
+// Whole lines are read with readLine. Grid rows are scanned straight out of the block (see
+// scanRow), so their length never sets the memory: for that the source exposes its cursor.
+// The unread bytes of the current block always end in a '\n' sentinel, so a scanning loop
+// needs to test for the block's end only where it meets a '\n'.
+class LineSource {
+ public:
+  static constexpr std::size_t kDefaultBlockSize = std::size_t{1} << 18;
+
+  explicit LineSource(ByteSource& source, std::size_t blockSize = kDefaultBlockSize);
+
+  // Reads the next line into `line`; false, with `line` empty, when no byte is left.
+  bool readLine(std::string& line);
+
+  // True when no byte is left: the next read finds no line.
+  bool atEnd();
+
+  // The scanner's access: the first unread byte, and whether a '\n' found at `p` is the
+  // block's sentinel rather than a real line feed.
+  const char* position() const { return position_; }
+  void setPosition(const char* p) { position_ = p; }
+  bool isBlockEnd(const char* p) const { return p == end_; }
+
+  // Reads the next block and points `p` at its first byte. At the end of the input it returns
+  // false and leaves `p` on a sentinel that stays a block end: every later refill fails too.
+  bool refill(const char*& p);
+
+ private:
+  ByteSource& source_;
+  std::size_t blockSize_;
+  std::unique_ptr<char[]> buffer_;
+  const char* position_;
+  const char* end_;
+};
+
+}  // namespace pelvano

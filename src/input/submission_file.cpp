@@ -1,0 +1,45 @@
+#include "input/submission_file.h"
+
+#include <cstdint>
+#include <optional>
+
+#include "check_failure.h"
+#include "input/leading_integer.h"
+
+namespace pelvano {
+
+void SubmissionReader::readHeader() {
+  if (!file_.readLine(text_)) failCheck(215, "manjka stevilka tekmovalca");
+  if (text_.size() != 6) failCheck(216, "stevilka tekmovalca bi morala imeti 6 stevk");
+  if (!parseLeadingInteger(text_)) {
+    failCheck(218, "v prvi vrstici bi morala biti stevilka tekmovalca, ne pa " + quoted(text_));
+  }
+  if (!file_.readLine(text_)) failCheck(219, "manjka druga vrstica");
+  if (text_ != kTaskName) {
+    failCheck(220, "v drugi vrstici bi moral biti niz \"Tolvarustepnik\", ne pa " + quoted(text_));
+  }
+}
+
+bool SubmissionReader::readBlock(Arrangement& arrangement) {
+  for (;;) {
+    if (!file_.readLine(text_)) return false;
+    if (!text_.empty()) break;
+    ++line_;
+  }
+  const std::optional<std::int32_t> number = parseLeadingInteger(text_);
+  if (!number) {
+    failCheck(228, "v " + decimal(line_) + ". vrstici bi morala biti stevilka testnega primera, " +
+                       "ne pa " + quoted(text_));
+  }
+  // Case k stands at position k - 1, so the case is found by index, not by a search.
+  if (*number < 1 || static_cast<std::size_t>(*number) > cases_.size()) {
+    failCheck(230, "v " + decimal(line_) + ". vrstici se pojavlja neveljavna stevilka testnega " +
+                       "primera: " + decimal(*number));
+  }
+  ++line_;
+  arrangement.readArrangement(file_, line_, *number,
+                              cases_[static_cast<std::size_t>(*number) - 1]);
+  return true;
+}
+
+}  // namespace pelvano

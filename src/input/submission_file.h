@@ -1,0 +1,33 @@
+// Reads and checks the submission, one block at a time.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "input/arrangement.h"
+#include "input/line_source.h"
+#include "input/test_case.h"
+
+namespace pelvano {
+
+class SubmissionReader {
+ public:
+  // `cases` is the task's list, case k at position k - 1; it must outlive the reader.
+  SubmissionReader(LineSource& file, const std::vector<TestCase>& cases)
+      : file_(file), cases_(cases) {}
+
+  // Checks the contestant-number line and the task-name line.
+  void readHeader();
+
+  // Reads the next block into `arrangement`, skipping empty lines before it; false when the
+  // file has ended.
+  bool readBlock(Arrangement& arrangement);
+
+ private:
+  LineSource& file_;
+  const std::vector<TestCase>& cases_;
+  LineCounter line_ = 3;  // the number of the next line to be read
+  std::string text_;
+};
+
+}  // namespace pelvano

@@ -1,0 +1,45 @@
+#include "input/task_file.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "check_failure.h"
+#include "input/leading_integer.h"
+
+namespace pelvano {
+
+std::vector<TestCase> readTaskFile(LineSource& file) {
+  std::string name;
+  if (!file.readLine(name)) failCheck(195, "manjka prva vrstica z imenom naloge");
+  if (name != kTaskName) {
+    failCheck(196, "v prvi vrstici bi moral biti niz \"Tolvarustepnik\", ne pa " + quoted(name));
+  }
+
+  std::string countLine;
+  if (!file.readLine(countLine)) failCheck(199, "manjka druga vrstica s stevilom testnih primerov");
+  const std::optional<std::int32_t> count = parseLeadingInteger(countLine);
+  if (!count || *count < 1) {
+    failCheck(201, "v drugi vrstici bi moralo biti stevilo testnih primerov, ne pa " +
+                       quoted(countLine));
+  }
+
+  // The count comes from the file, so nothing is reserved by it: the list grows as the
+  // cases are actually read.
+  std::vector<TestCase> cases;
+  LineCounter line = 2;
+  for (std::int64_t i = 1; i <= *count; ++i) {
+    const LineCounter firstLine = line;
+    TestCase testCase;
+    testCase.readTestCase(file, line, name);
+    if (testCase.number != i) {
+      failCheck(207, "v vrsticah " + decimal(firstLine) + ".." + decimal(line) +
+                         " bi moral biti testni primer stevilka " + decimal(i) + ", ne pa " +
+                         decimal(testCase.number));
+    }
+    cases.push_back(std::move(testCase));
+  }
+  return cases;
+}
+
+}  // namespace pelvano

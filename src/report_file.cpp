@@ -1,0 +1,52 @@
+#include "report_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace pelvano {
+
+ReportFile::~ReportFile() {
+  if (descriptor_ >= 0) ::close(descriptor_);
+}
+
+bool ReportFile::open(const std::string& path) {
+  descriptor_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (descriptor_ < 0) error_ = errno;
+  return descriptor_ >= 0;
+}
+
+bool ReportFile::writeAndClose(std::string_view report) {
+  while (!report.empty()) {
+    const ssize_t written = ::write(descriptor_, report.data(), report.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      error_ = written < 0 ? errno : EIO;
+      return false;
+    }
+    report.remove_prefix(static_cast<std::size_t>(written));
+  }
+  const int descriptor = descriptor_;
+  descriptor_ = -1;
+  if (::close(descriptor) != 0) {
+    error_ = errno;
+    return false;
+  }
+  return true;
+}
+
+std::string ReportFile::reason() const { return std::strerror(error_); }
+
+bool isSameExistingFile(const std::string& reportPath, const std::string& inputPath) {
+  struct stat report {};
+  struct stat input {};
+  if (::stat(reportPath.c_str(), &report) != 0 || ::stat(inputPath.c_str(), &input) != 0) {
+    return false;
+  }
+  return report.st_dev == input.st_dev && report.st_ino == input.st_ino;
+}
+
+}  // namespace pelvano
