@@ -12,7 +12,9 @@ void failCheck(std::int32_t code, std::string message) {
   raiseCheckFailure(std::move(message), std::string(kSourceName), code);
 }
 
-std::string decimal(std::int64_t number) { return std::to_string(number); }
+std::string decimal(std::int64_t number) {
+  return std::to_string(number);
+}
 
 std::string quoted(std::string_view text) {
   std::string result;

@@ -20,8 +20,7 @@ class EAssertion {
 };
 
 // Throws an EAssertion holding copies of both strings and the code.
-[[noreturn]] void raiseCheckFailure(std::string message, std::string sourceName,
-                                    std::int32_t code);
+[[noreturn]] void raiseCheckFailure(std::string message, std::string sourceName, std::int32_t code);
 
 // raiseCheckFailure with this program's source name, as every check uses it.
 [[noreturn]] void failCheck(std::int32_t code, std::string message);

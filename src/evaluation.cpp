@@ -41,8 +41,8 @@ std::string successReport(const std::vector<CaseResult>& results) {
 std::string failureReport(const EAssertion& failure) {
   // The message is printed as a C string: a NUL byte from quoted input ends it there.
   const std::string_view message(failure.message.c_str());
-  return "Napaka [" + failure.sourceName + ":" + decimal(failure.code) + "]: " +
-         std::string(message) + "\n-1\n";
+  return "Napaka [" + failure.sourceName + ":" + decimal(failure.code) +
+         "]: " + std::string(message) + "\n-1\n";
 }
 
 std::string evaluate(ByteSource& task, ByteSource& submission) {

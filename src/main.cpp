@@ -5,6 +5,5 @@
 #include "command_line.h"
 
 int main(int argc, char** argv) {
-  return pelvano::runCommandLine(std::vector<std::string>(argv, argv + argc), std::cout,
-                                 std::cerr);
+  return pelvano::runCommandLine(std::vector<std::string>(argv, argv + argc), std::cout, std::cerr);
 }

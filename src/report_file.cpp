@@ -38,7 +38,9 @@ bool ReportFile::writeAndClose(std::string_view report) {
   return true;
 }
 
-std::string ReportFile::reason() const { return std::strerror(error_); }
+std::string ReportFile::reason() const {
+  return std::strerror(error_);
+}
 
 bool isSameExistingFile(const std::string& reportPath, const std::string& inputPath) {
   struct stat report {};

@@ -14,13 +14,17 @@ enum class ByteKind : std::uint8_t { kOther, kDigit, kBlank, kLineFeed };
 // line. Bytes 128 to 255 are neither digits nor white space.
 inline constexpr std::array<ByteKind, 256> kByteKinds = [] {
   std::array<ByteKind, 256> kinds{};
-  for (std::size_t c = '0'; c <= '9'; ++c) kinds[c] = ByteKind::kDigit;
-  for (const char c : {' ', '\t', '\v', '\f', '\r'}) kinds[static_cast<unsigned char>(c)] = ByteKind::kBlank;
+  for (std::size_t c = '0'; c <= '9'; ++c)
+    kinds[c] = ByteKind::kDigit;
+  for (const char c : {' ', '\t', '\v', '\f', '\r'})
+    kinds[static_cast<unsigned char>(c)] = ByteKind::kBlank;
   kinds['\n'] = ByteKind::kLineFeed;
   return kinds;
 }();
 
-inline ByteKind kindOf(char byte) { return kByteKinds[static_cast<unsigned char>(byte)]; }
+inline ByteKind kindOf(char byte) {
+  return kByteKinds[static_cast<unsigned char>(byte)];
+}
 
 inline bool isWhiteSpace(char byte) {
   const ByteKind kind = kindOf(byte);

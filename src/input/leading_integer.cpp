@@ -12,7 +12,8 @@ namespace {
 // Parses one number at `position`, moving it past the number; nullopt if none stands there.
 std::optional<std::int32_t> parseAt(std::string_view text, std::size_t& position) {
   std::size_t p = position;
-  while (p < text.size() && isWhiteSpace(text[p])) ++p;
+  while (p < text.size() && isWhiteSpace(text[p]))
+    ++p;
   bool negative = false;
   if (p < text.size() && (text[p] == '+' || text[p] == '-')) {
     negative = text[p] == '-';
@@ -34,7 +35,9 @@ std::optional<std::int32_t> parseAt(std::string_view text, std::size_t& position
 }
 
 // The text as a C string sees it: up to its first NUL byte.
-std::string_view beforeNul(std::string_view text) { return text.substr(0, text.find('\0')); }
+std::string_view beforeNul(std::string_view text) {
+  return text.substr(0, text.find('\0'));
+}
 
 }  // namespace
 

@@ -37,8 +37,7 @@ bool SubmissionReader::readBlock(Arrangement& arrangement) {
                        "primera: " + decimal(*number));
   }
   ++line_;
-  arrangement.readArrangement(file_, line_, *number,
-                              cases_[static_cast<std::size_t>(*number) - 1]);
+  arrangement.readArrangement(file_, line_, *number, cases_[static_cast<std::size_t>(*number) - 1]);
   return true;
 }
 

@@ -20,8 +20,8 @@ std::vector<TestCase> readTaskFile(LineSource& file) {
   if (!file.readLine(countLine)) failCheck(199, "manjka druga vrstica s stevilom testnih primerov");
   const std::optional<std::int32_t> count = parseLeadingInteger(countLine);
   if (!count || *count < 1) {
-    failCheck(201, "v drugi vrstici bi moralo biti stevilo testnih primerov, ne pa " +
-                       quoted(countLine));
+    failCheck(
+        201, "v drugi vrstici bi moralo biti stevilo testnih primerov, ne pa " + quoted(countLine));
   }
 
   // The count comes from the file, so nothing is reserved by it: the list grows as the

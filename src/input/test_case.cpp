@@ -58,12 +58,12 @@ void TestCase::readTestCase(LineSource& file, LineCounter& line, const std::stri
   h = numbers.values[2];
   d = numbers.values[3];
   if (w < 1 || w > kMaxSide) {
-    failCheck(71, "v " + decimal(line) + ". vrstici bi moral biti w med 1 in 300, ne pa " +
-                      decimal(w));
+    failCheck(71,
+              "v " + decimal(line) + ". vrstici bi moral biti w med 1 in 300, ne pa " + decimal(w));
   }
   if (h < 1 || h > kMaxSide) {
-    failCheck(72, "v " + decimal(line) + ". vrstici bi moral biti h med 1 in 300, ne pa " +
-                      decimal(h));
+    failCheck(72,
+              "v " + decimal(line) + ". vrstici bi moral biti h med 1 in 300, ne pa " + decimal(h));
   }
   if (d < 1 || d > w * h) {
     failCheck(73, "v " + decimal(line) + ". vrstici bi moral biti d med 1 in " + decimal(w * h) +
@@ -76,9 +76,7 @@ void TestCase::readTestCase(LineSource& file, LineCounter& line, const std::stri
     ++line;
     if (file.atEnd()) failCheck(77, "manjka " + decimal(y) + ". vrstica mreze");
     scanRow(file, populations.row(y - 1), w, kPopulationProfile, total,
-            [&](RowFailure failure, std::int32_t argument) {
-              failGridRow(failure, argument, y);
-            });
+            [&](RowFailure failure, std::int32_t argument) { failGridRow(failure, argument, y); });
   }
 }
 

@@ -24,8 +24,7 @@ std::int32_t Arrangement::scoreArrangement() {
   std::int64_t smallest = 0;
   std::int64_t largest = 0;
   for (std::int32_t r = 0; r < h; ++r) {
-    for (std::ptrdiff_t start = labels.indexOf(r, 0), rowEnd = start + w; start < rowEnd;
-         ++start) {
+    for (std::ptrdiff_t start = labels.indexOf(r, 0), rowEnd = start + w; start < rowEnd; ++start) {
       const std::int32_t x = label[start];
       if (x < 0) continue;
       label[start] = ~x;

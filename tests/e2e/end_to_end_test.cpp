@@ -1,0 +1,226 @@
+// Runs the built program on real files and compares what it writes byte for byte.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kUsage = "Uporaba: Pelvano eval input.txt submission.txt report.txt\n";
+const std::string kSmallTask = "Tolvarustepnik\n1\n\n1 3 2 2\n1 2 3\n4 5 6\n";
+const std::string kSmallAnswer = "123456\nTolvarustepnik\n1\n1 1 2\n1 2 2\n";
+
+std::string readFile(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+void writeFile(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string shellQuoted(const std::string& text) {
+  std::string quoted = "'";
+  for (const char c : text)
+    quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+struct ProgramRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// A fresh folder for each test, removed afterwards.
+class EndToEnd : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "pelvano-e2e-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  fs::path at(const std::string& name) const { return dir_ / name; }
+
+  ProgramRun run(const std::vector<std::string>& arguments) const {
+    std::string command = shellQuoted(PELVANO_BINARY);
+    for (const std::string& argument : arguments)
+      command += " " + shellQuoted(argument);
+    command +=
+        " >" + shellQuoted(at("stdout").string()) + " 2>" + shellQuoted(at("stderr").string());
+    ProgramRun result;
+    const int status = std::system(command.c_str());
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.out = readFile(at("stdout"));
+    result.err = readFile(at("stderr"));
+    fs::remove(at("stdout"));
+    fs::remove(at("stderr"));
+    return result;
+  }
+
+  // Runs `eval task submission report` on files holding the given bytes.
+  ProgramRun evaluate(const std::string& task, const std::string& submission) const {
+    writeFile(at("input.txt"), task);
+    writeFile(at("submission.txt"), submission);
+    return run({"eval", at("input.txt"), at("submission.txt"), at("report.txt")});
+  }
+
+  fs::path dir_;
+};
+
+struct CommandLineCase {
+  const char* name;
+  std::vector<std::string> arguments;
+  int status;
+  std::string out;
+  bool writesReport;
+};
+
+TEST_F(EndToEnd, AnswersTheCommandLine) {
+  writeFile(at("input.txt"), kSmallTask);
+  writeFile(at("submission.txt"), kSmallAnswer);
+  const std::string task = at("input.txt");
+  const std::string answer = at("submission.txt");
+  const std::string report = at("report.txt");
+  const std::vector<CommandLineCase> cases = {
+      {"no arguments", {}, 0, kUsage, false},
+      {"capitalised command", {"Eval", task, answer, report}, 0, kUsage, false},
+      {"longer command", {"evaluate", task, answer, report}, 0, kUsage, false},
+      {"command alone", {"eval"}, 1, kUsage, false},
+      {"two files", {"eval", task, answer}, 1, kUsage, false},
+      {"three files", {"eval", task, answer, report}, 0, "", true},
+      {"extra arguments", {"eval", task, answer, report, "more", "words"}, 0, "", true},
+  };
+  for (const CommandLineCase& c : cases) {
+    fs::remove(report);
+    const ProgramRun result = run(c.arguments);
+    EXPECT_EQ(result.status, c.status) << c.name;
+    EXPECT_EQ(result.out, c.out) << c.name;
+    EXPECT_EQ(result.err, "") << c.name;
+    EXPECT_EQ(fs::exists(report), c.writesReport) << c.name;
+    if (c.writesReport) {
+      EXPECT_EQ(readFile(report), "OK\n1\n1 7\n") << c.name;
+    }
+  }
+}
+
+TEST_F(EndToEnd, ReproducesTheShippedExamples) {
+  int examples = 0;
+  for (const fs::directory_entry& example : fs::directory_iterator(PELVANO_EXAMPLES)) {
+    if (!example.is_directory()) continue;
+    ++examples;
+    const ProgramRun result = run({"eval", example.path() / "input.txt",
+                                   example.path() / "submission.txt", at("report.txt")});
+    EXPECT_EQ(result.status, 0) << example.path();
+    EXPECT_EQ(readFile(at("report.txt")), readFile(example.path() / "report.txt"))
+        << example.path();
+  }
+  EXPECT_GE(examples, 2);
+}
+
+struct FilesCase {
+  const char* name;
+  std::string task;
+  std::string submission;
+  std::string report;
+};
+
+TEST_F(EndToEnd, WritesTheReportByteForByte) {
+  const std::vector<FilesCase> cases = {
+      {"the complete small run", kSmallTask, kSmallAnswer, "OK\n1\n1 7\n"},
+      {"its failing variant", kSmallTask, "123456\nTolvarustepnik\n1\n1 1 2\n1 2\n",
+       "Napaka [Pelvano:159]: v 5. vrstici je le 2 stevil\n-1\n"},
+      {"CR LF files", "Tolvarustepnik\r\n1\r\n\r\n1 3 2 2\r\n1 2 3\r\n4 5 6\r\n",
+       "123456\r\nTolvarustepnik\r\n1\r\n1 1 2\r\n1 2 2\r\n", "OK\n1\n1 7\n"},
+      {"CR LF failure", "Tolvarustepnik\r\n1\r\n \r\n", kSmallAnswer,
+       "Napaka [Pelvano:66]: vrstica 3 bi morala biti prazna, ne pa \" \"\n-1\n"},
+      {"header only", kSmallTask, "123456\nTolvarustepnik\n", "OK\n0\n"},
+  };
+  for (const FilesCase& c : cases) {
+    const ProgramRun result = evaluate(c.task, c.submission);
+    EXPECT_EQ(result.status, 0) << c.name;
+    EXPECT_EQ(result.out + result.err, "") << c.name;
+    EXPECT_EQ(readFile(at("report.txt")), c.report) << c.name;
+  }
+}
+
+TEST_F(EndToEnd, ReadsMissingOrUnreadableInputsAsEmpty) {
+  writeFile(at("input.txt"), kSmallTask);
+  writeFile(at("submission.txt"), kSmallAnswer);
+  fs::create_directory(at("folder"));
+  const std::string taskMissing = "Napaka [Pelvano:195]: manjka prva vrstica z imenom naloge\n-1\n";
+  const std::string answerMissing = "Napaka [Pelvano:215]: manjka stevilka tekmovalca\n-1\n";
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{at("missing.txt"), at("submission.txt")}, taskMissing},
+      {{at("folder"), at("submission.txt")}, taskMissing},
+      {{at("input.txt"), at("missing.txt")}, answerMissing},
+      {{at("input.txt"), at("folder")}, answerMissing},
+  };
+  for (const auto& [inputs, expected] : cases) {
+    const ProgramRun result = run({"eval", inputs[0], inputs[1], at("report.txt")});
+    EXPECT_EQ(result.status, 0) << inputs[0] << ' ' << inputs[1];
+    EXPECT_EQ(readFile(at("report.txt")), expected) << inputs[0] << ' ' << inputs[1];
+  }
+}
+
+TEST_F(EndToEnd, ReplacesAnEarlierLongerReportWhole) {
+  writeFile(at("report.txt"), std::string(10000, 'x') + "\n");
+  evaluate(kSmallTask, kSmallAnswer);
+  EXPECT_EQ(readFile(at("report.txt")), "OK\n1\n1 7\n");
+}
+
+TEST_F(EndToEnd, CreatesTheReportBeforeReadingTheTask) {
+  // The report path names a task file that does not exist yet: the report is created first,
+  // so the task reads as an empty file.
+  writeFile(at("submission.txt"), kSmallAnswer);
+  const ProgramRun result = run({"eval", at("report.txt"), at("submission.txt"), at("report.txt")});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(readFile(at("report.txt")),
+            "Napaka [Pelvano:195]: manjka prva vrstica z imenom naloge\n-1\n");
+}
+
+struct UnwritableCase {
+  const char* name;
+  std::string report;  // relative to the test's folder unless absolute
+};
+
+TEST_F(EndToEnd, RefusesAReportItCannotWriteSafely) {
+  writeFile(at("input.txt"), kSmallTask);
+  writeFile(at("submission.txt"), kSmallAnswer);
+  fs::create_directory(at("folder"));
+  fs::create_symlink(at("submission.txt"), at("link-to-submission"));
+  fs::create_hard_link(at("input.txt"), at("hard-link-to-input"));
+  const std::vector<UnwritableCase> cases = {
+      {"folder missing", "no-such-folder/report.txt"},
+      {"a directory", "folder"},
+      {"a full device", "/dev/full"},
+      {"the task file", "input.txt"},
+      {"the submission", "submission.txt"},
+      {"a symbolic link to the submission", "link-to-submission"},
+      {"a hard link to the task file", "hard-link-to-input"},
+  };
+  for (const UnwritableCase& c : cases) {
+    const std::string report = c.report.starts_with('/') ? c.report : at(c.report).string();
+    const ProgramRun result = run({"eval", at("input.txt"), at("submission.txt"), report});
+    EXPECT_EQ(result.status, 2) << c.name;
+    EXPECT_EQ(result.out, "") << c.name;
+    EXPECT_NE(result.err.find(report), std::string::npos) << c.name << ": " << result.err;
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << c.name;
+    EXPECT_EQ(readFile(at("input.txt")), kSmallTask) << c.name;
+    EXPECT_EQ(readFile(at("submission.txt")), kSmallAnswer) << c.name;
+  }
+  EXPECT_FALSE(fs::exists(at("no-such-folder")));
+}
+
+}  // namespace

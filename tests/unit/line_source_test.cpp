@@ -1,0 +1,66 @@
+#include "input/line_source.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "block_sizes.h"
+
+namespace pelvano {
+namespace {
+
+std::vector<std::string> readAllLines(std::string_view bytes, std::size_t blockSize) {
+  MemoryByteSource source(bytes);
+  LineSource lines(source, blockSize);
+  std::vector<std::string> result;
+  std::string line;
+  while (lines.readLine(line))
+    result.push_back(line);
+  EXPECT_TRUE(line.empty());
+  EXPECT_TRUE(lines.atEnd());
+  return result;
+}
+
+struct LinesCase {
+  std::string bytes;
+  std::vector<std::string> expected;
+};
+
+TEST(LineSource, SplitsLinesTheSameInEveryBlockSize) {
+  using namespace std::string_literals;
+  const std::vector<LinesCase> cases = {
+      {"", {}},
+      {"\n", {""}},
+      {"a\nb\n", {"a", "b"}},
+      {"a\nb", {"a", "b"}},
+      {"a\r\nb\r\n", {"a", "b"}},
+      {"a\r\r\n", {"a\r"}},
+      {"a\r", {"a\r"}},  // only a CR before an LF belongs to the line end
+      {"\r\n\r\n", {"", ""}},
+      {"a\rb\n", {"a\rb"}},
+      {"\n\n\nx", {"", "", "", "x"}},
+      {"  \n", {"  "}},
+      {"a\0b\n"s, {"a\0b"s}},
+      {"\xff\x80\n", {"\xff\x80"}},
+  };
+  for (const LinesCase& c : cases) {
+    for (const std::size_t blockSize : kBlockSizes) {
+      EXPECT_EQ(readAllLines(c.bytes, blockSize), c.expected)
+          << '"' << c.bytes << "\" in blocks of " << blockSize;
+    }
+  }
+}
+
+TEST(LineSource, AnEmptyInputStaysAtItsEnd) {
+  MemoryByteSource source("");
+  LineSource lines(source, 4);
+  std::string line = "old";
+  EXPECT_FALSE(lines.readLine(line));
+  EXPECT_EQ(line, "");
+  EXPECT_FALSE(lines.readLine(line));
+  EXPECT_TRUE(lines.atEnd());
+}
+
+}  // namespace
+}  // namespace pelvano
