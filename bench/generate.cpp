@@ -1,0 +1,135 @@
+// Writes the benchmark's workloads, the same bytes on every run (fixed seeds), each into a
+// folder of its own under the folder given: task.txt and submission.txt.
+//
+//   standard     30 cases of 300x300, populations 0 to 22000, d = 300, every case answered
+//                with 300 rectangles under large labels
+//   spaced       the standard workload with runs of blanks and tabs, and CR LF line ends
+//   blocks-1m    a few small cases answered by 1,000,000 blocks (blocks-2m: twice as many)
+//   cases-100k   100,000 cases of 1x1, answered last case first (cases-200k: twice as many)
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void writeFile(const fs::path& path, const std::string& bytes) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() ||
+      std::fclose(file) != 0) {
+    std::perror(path.c_str());
+    std::exit(1);
+  }
+}
+
+// How numbers are separated and lines ended: plain, or with irregular white space.
+class Layout {
+ public:
+  explicit Layout(bool spaced) : spaced_(spaced), random_(7) {}
+
+  void separator(std::string& out) {
+    if (!spaced_) {
+      out += ' ';
+      return;
+    }
+    for (unsigned n = 1 + random_() % 4; n > 0; --n) out += random_() % 3 == 0 ? '\t' : ' ';
+  }
+  void lineStart(std::string& out) {
+    if (spaced_ && random_() % 2 == 0) out += "  ";
+  }
+  void lineEnd(std::string& out) { out += spaced_ ? " \t\r\n" : "\n"; }
+  void plainLineEnd(std::string& out) { out += spaced_ ? "\r\n" : "\n"; }
+
+ private:
+  bool spaced_;
+  std::mt19937 random_;
+};
+
+void writeStandard(const fs::path& folder, bool spaced) {
+  constexpr int kCases = 30;
+  constexpr int kSide = 300;
+  constexpr int kRegionWidth = 20;   // 15 regions across
+  constexpr int kRegionHeight = 15;  // 20 regions down: 300 in all
+  std::mt19937 random(2026);
+  Layout layout(spaced);
+  std::string task = "Tolvarustepnik";
+  layout.plainLineEnd(task);
+  task += std::to_string(kCases);
+  layout.plainLineEnd(task);
+  std::string answer = "000042";
+  layout.plainLineEnd(answer);
+  answer += "Tolvarustepnik";
+  layout.plainLineEnd(answer);
+  for (int k = 1; k <= kCases; ++k) {
+    layout.plainLineEnd(task);
+    task += std::to_string(k) + " 300 300 300";
+    layout.plainLineEnd(task);
+    std::vector<unsigned> labels(300);
+    for (unsigned& label : labels) label = 100000000 + random() % 900000000;
+    answer += std::to_string(k);
+    layout.plainLineEnd(answer);
+    for (int r = 0; r < kSide; ++r) {
+      layout.lineStart(task);
+      layout.lineStart(answer);
+      for (int c = 0; c < kSide; ++c) {
+        if (c > 0) {
+          layout.separator(task);
+          layout.separator(answer);
+        }
+        task += std::to_string(random() % 22001);
+        const int region = (r / kRegionHeight) * (kSide / kRegionWidth) + c / kRegionWidth;
+        answer += std::to_string(labels[static_cast<std::size_t>(region)]);
+      }
+      layout.lineEnd(task);
+      layout.lineEnd(answer);
+    }
+  }
+  fs::create_directories(folder);
+  writeFile(folder / "task.txt", task);
+  writeFile(folder / "submission.txt", answer);
+}
+
+void writeManyBlocks(const fs::path& folder, int blocks) {
+  // Three small cases and an answer for each, used in turn.
+  const std::string task =
+      "Tolvarustepnik\n3\n\n1 2 2 2\n5 1\n5 1\n\n2 3 3 3\n1 2 3\n4 5 6\n7 8 9\n\n3 4 1 2\n1 2 3 4\n";
+  const std::string answers[3] = {"1\n1 2\n1 2\n", "2\n1 1 1\n2 2 2\n3 3 3\n", "3\n7 7 9 9\n"};
+  std::string answer = "000042\nTolvarustepnik\n";
+  for (int b = 0; b < blocks; ++b) answer += answers[b % 3];
+  fs::create_directories(folder);
+  writeFile(folder / "task.txt", task);
+  writeFile(folder / "submission.txt", answer);
+}
+
+void writeManyCases(const fs::path& folder, int cases) {
+  std::mt19937 random(99);
+  std::string task = "Tolvarustepnik\n" + std::to_string(cases) + "\n";
+  for (int k = 1; k <= cases; ++k) {
+    task += "\n" + std::to_string(k) + " 1 1 1\n" + std::to_string(random() % 1000001) + "\n";
+  }
+  std::string answer = "000042\nTolvarustepnik\n";
+  for (int k = cases; k >= 1; --k) answer += std::to_string(k) + "\n0\n";
+  fs::create_directories(folder);
+  writeFile(folder / "task.txt", task);
+  writeFile(folder / "submission.txt", answer);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+    return 2;
+  }
+  const fs::path root = argv[1];
+  writeStandard(root / "standard", false);
+  writeStandard(root / "spaced", true);
+  writeManyBlocks(root / "blocks-1m", 1000000);
+  writeManyBlocks(root / "blocks-2m", 2000000);
+  writeManyCases(root / "cases-100k", 100000);
+  writeManyCases(root / "cases-200k", 200000);
+  return 0;
+}
