@@ -7,7 +7,7 @@ namespace pelvano {
 LineSource::LineSource(ByteSource& source, std::size_t blockSize)
     : source_(source),
       blockSize_(blockSize),
-      buffer_(new char[blockSize + 1]),
+      buffer_(new char[blockSize + kReadAhead]()),
       position_(buffer_.get()),
       end_(buffer_.get()) {
   buffer_[0] = '\n';

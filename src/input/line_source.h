@@ -20,10 +20,12 @@ using LineCounter = std::int64_t;
 // Whole lines are read with readLine. Grid rows are scanned straight out of the block (see
 // scanRow), so their length never sets the memory: for that the source exposes its cursor.
 // The unread bytes of the current block always end in a '\n' sentinel, so a scanning loop
-// needs to test for the block's end only where it meets a '\n'.
+// needs to test for the block's end only where it meets a '\n'; and at least kReadAhead bytes
+// may be read from any position up to the sentinel, so a scanner may load whole words.
 class LineSource {
  public:
   static constexpr std::size_t kDefaultBlockSize = std::size_t{1} << 18;
+  static constexpr std::size_t kReadAhead = 8;
 
   explicit LineSource(ByteSource& source, std::size_t blockSize = kDefaultBlockSize);
 

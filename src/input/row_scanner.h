@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "input/byte_kind.h"
+#include "input/eight_digits.h"
 #include "input/line_source.h"
 
 namespace pelvano {
@@ -24,9 +25,12 @@ inline constexpr std::int64_t kTotalLimit = 2000000000;
 
 // Reads one line from `source` as a row of `width` numbers into `out`. The line must exist
 // (the caller tests atEnd first). On a fault, calls `fail(kind, argument)`, which must not
-// return; nothing after the faulty byte is read. On success the line, its LF included, is
-// consumed. With `profile.keepsTotal`, `runningTotal` grows by every number and is tested
-// after each one.
+// return; nothing after the byte that settles the fault is read. On success the line, its LF
+// included, is consumed. With `profile.keepsTotal`, `runningTotal` grows by every number and
+// is tested after each one.
+//
+// Numbers are read eight digits at a time; the block's '\n' sentinel ends a run of digits
+// like any other non-digit, and only then is it told apart from a real line feed.
 template <class FailureHandler>
 void scanRow(LineSource& source, std::int32_t* out, std::int32_t width, const RowProfile& profile,
              std::int64_t& runningTotal, FailureHandler&& fail) {
@@ -44,15 +48,17 @@ void scanRow(LineSource& source, std::int32_t* out, std::int32_t width, const Ro
         break;
       }
     }
-    // The number runs to the next white space or the line's end.
+    // The number runs to the next white space or the line's end. The value is tested after
+    // every run of digits: once past the 32-bit range it would have failed at one of them.
     std::uint64_t value = 0;
     for (;;) {
-      const auto digit = static_cast<std::uint64_t>(static_cast<unsigned char>(*p) - '0');
-      if (digit <= 9) {
-        value = value * 10 + digit;
+      const std::uint64_t digits = digitValues(loadEightBytes(p));
+      const int count = countLeadingDigits(digits);
+      if (count > 0) {
+        value = value * kPowersOfTen[count] + leadingDigitsValue(digits, count);
+        p += count;
         if (value > kInt32Max) fail(RowFailure::kOverflow, j + 1);
-        ++p;
-        continue;
+        if (count == 8) continue;
       }
       const ByteKind kind = kindOf(*p);
       if (kind == ByteKind::kOther) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -123,6 +124,90 @@ TEST(RowScanner, TestsTheRunningTotalAfterEveryNumber) {
 
   // Labels keep no total.
   EXPECT_FALSE(scan("999999999 999999999 999999999\n", 3, kLabels, 4, 1999000000).refusal);
+}
+
+// The row algorithm byte by byte, as plainly as it can be written, to check the scanner
+// on rows nobody wrote by hand.
+Outcome referenceScan(const std::string& line, std::int32_t width, const RowProfile& profile) {
+  Outcome outcome;
+  const auto isSpace = [](char c) {
+    return std::string_view(" \t\n\v\f\r").find(c) != std::string_view::npos;
+  };
+  const auto refuse = [&](RowFailure failure, std::int32_t argument) {
+    outcome.refusal = Refusal{failure, argument};
+    return outcome;
+  };
+  std::size_t p = 0;
+  std::int64_t total = 0;
+  for (std::int32_t j = 0; j < width; ++j) {
+    while (p < line.size() && isSpace(line[p]))
+      ++p;
+    if (p == line.size()) return refuse(RowFailure::kTooFew, j);
+    std::int64_t value = 0;
+    for (; p < line.size() && !isSpace(line[p]); ++p) {
+      const char c = line[p];
+      if (c < '0' || c > '9') return refuse(RowFailure::kNotDigit, static_cast<unsigned char>(c));
+      if (value > 214748364 || (value == 214748364 && c > '7')) {
+        return refuse(RowFailure::kOverflow, j + 1);
+      }
+      value = value * 10 + (c - '0');
+    }
+    if (value > profile.limit) return refuse(RowFailure::kTooLarge, j + 1);
+    outcome.numbers.push_back(static_cast<std::int32_t>(value));
+    if (profile.keepsTotal && (total += value) > kTotalLimit)
+      return refuse(RowFailure::kTotal, j + 1);
+  }
+  while (p < line.size() && isSpace(line[p]))
+    ++p;
+  if (p < line.size()) return refuse(RowFailure::kTooMany, width);
+  outcome.nextLine = "next";
+  return outcome;
+}
+
+TEST(RowScanner, AgreesWithTheBytewiseAlgorithmOnRandomRows) {
+  std::mt19937 random(8);
+  const std::string pieces[] = {"0",
+                                "7",
+                                "12345678",
+                                "123456789",
+                                "999999999",
+                                "1000000",
+                                "00000000000000001",
+                                "2147483647",
+                                "2147483648",
+                                "99999999999999999999",
+                                " ",
+                                "\t",
+                                "\r",
+                                "  ",
+                                "x",
+                                "-",
+                                std::string(1, '\0'),
+                                "\xb0",
+                                "/",
+                                ":"};
+  for (int round = 0; round < 3000; ++round) {
+    std::string line;
+    for (unsigned n = random() % 12; n > 0; --n) {
+      line += pieces[random() % std::size(pieces)];
+      if (random() % 2) line += ' ';
+    }
+    const std::int32_t width = 1 + static_cast<std::int32_t>(random() % 4);
+    const RowProfile& profile = random() % 2 ? kLabels : kPopulations;
+    const Outcome expected = referenceScan(line, width, profile);
+    for (const std::size_t blockSize :
+         {std::size_t{1}, std::size_t{3}, std::size_t{9}, LineSource::kDefaultBlockSize}) {
+      const Outcome actual = scan(line + "\nnext\n", width, profile, blockSize);
+      ASSERT_EQ(actual.refusal.has_value(), expected.refusal.has_value()) << line;
+      if (expected.refusal) {
+        EXPECT_EQ(actual.refusal->failure, expected.refusal->failure) << line;
+        EXPECT_EQ(actual.refusal->argument, expected.refusal->argument) << line;
+      } else {
+        EXPECT_EQ(actual.numbers, expected.numbers) << line;
+        EXPECT_EQ(actual.nextLine, "next") << line;
+      }
+    }
+  }
 }
 
 // Counts the bytes handed out, to show how far a scan read.
