@@ -20,7 +20,7 @@ std::vector<CaseResult> scoreSubmission(ByteSource& source, const std::vector<Te
   return results;
 }
 
-std::vector<TestCase> readTask(ByteSource& source) {
+Task readTask(ByteSource& source) {
   LineSource file(source);
   return readTaskFile(file);
 }
@@ -49,8 +49,8 @@ std::string evaluate(ByteSource& task, ByteSource& submission) {
   // The outer handler also takes what the inner one may raise while building its report.
   try {
     try {
-      const std::vector<TestCase> cases = readTask(task);
-      return successReport(scoreSubmission(submission, cases));
+      const Task taskCases = readTask(task);
+      return successReport(scoreSubmission(submission, taskCases.cases));
     } catch (const EAssertion& failure) {
       return failureReport(failure);
     }

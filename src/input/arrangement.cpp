@@ -43,7 +43,9 @@ void Arrangement::readArrangement(LineSource& file, LineCounter& line, std::int3
   w = boundCase.w;
   h = boundCase.h;
   d = boundCase.d;
-  labels.reset(w, h, kVisitedBorder);
+  labelCells_.resize(LabelGrid::cellCount(w, h));
+  labels = LabelGrid(labelCells_.data(), w, h);
+  labels.fillBorder(kVisitedBorder);
   std::int64_t unusedTotal = 0;
   for (std::int32_t y = 1; y <= h; ++y) {
     if (file.atEnd()) failCheck(155, "manjka " + decimal(line) + ". vrstica mreze");

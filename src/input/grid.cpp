@@ -4,17 +4,14 @@
 
 namespace pelvano {
 
-void PaddedGrid::reset(std::int32_t width, std::int32_t height, std::int32_t borderValue) {
-  width_ = width;
-  height_ = height;
-  const auto columns = static_cast<std::size_t>(stride());
-  const auto rows = static_cast<std::size_t>(height) + 2;
-  cells_.resize(columns * rows);
-  std::fill_n(cells_.begin(), columns, borderValue);
-  std::fill_n(cells_.end() - static_cast<std::ptrdiff_t>(columns), columns, borderValue);
-  for (std::size_t r = 1; r + 1 < rows; ++r) {
-    cells_[r * columns] = borderValue;
-    cells_[r * columns + columns - 1] = borderValue;
+void PaddedGrid::fillBorder(std::int32_t value) {
+  const std::ptrdiff_t columns = stride();
+  const std::ptrdiff_t rows = height_ + 2;
+  std::fill_n(cells_, columns, value);
+  std::fill_n(cells_ + (rows - 1) * columns, columns, value);
+  for (std::ptrdiff_t r = 1; r + 1 < rows; ++r) {
+    cells_[r * columns] = value;
+    cells_[r * columns + columns - 1] = value;
   }
 }
 

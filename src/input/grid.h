@@ -3,17 +3,24 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
 namespace pelvano {
 
-// Stored with a border one cell wide on every side, so that every inner cell's four
-// neighbours are plain offsets from its index and the flood fill needs no bounds tests.
+// A view of cells stored elsewhere, with a border one cell wide on every side, so that every
+// inner cell's four neighbours are plain offsets from its index and the flood fill needs no
+// bounds tests.
 class PaddedGrid {
  public:
-  // Makes the grid w by h, keeping the storage it already has; the border cells get
-  // `borderValue`, the inner cells are left for the caller to fill.
-  void reset(std::int32_t width, std::int32_t height, std::int32_t borderValue);
+  PaddedGrid() = default;
+  // `cells` holds cellCount(width, height) cells.
+  PaddedGrid(std::int32_t* cells, std::int32_t width, std::int32_t height)
+      : cells_(cells), width_(width), height_(height) {}
+
+  static std::size_t cellCount(std::int32_t width, std::int32_t height) {
+    return (static_cast<std::size_t>(width) + 2) * (static_cast<std::size_t>(height) + 2);
+  }
+
+  void fillBorder(std::int32_t value);
 
   std::int32_t width() const { return width_; }
   std::int32_t height() const { return height_; }
@@ -24,18 +31,17 @@ class PaddedGrid {
     return (row + 1) * stride() + column + 1;
   }
   std::int32_t at(std::int32_t row, std::int32_t column) const {
-    return cells_[static_cast<std::size_t>(indexOf(row, column))];
+    return cells_[indexOf(row, column)];
   }
-  std::int32_t* row(std::int32_t r) { return cells_.data() + indexOf(r, 0); }
+  std::int32_t* row(std::int32_t r) const { return cells_ + indexOf(r, 0); }
 
   // All cells, border included, addressed by indexOf.
-  std::int32_t* cells() { return cells_.data(); }
-  const std::int32_t* cells() const { return cells_.data(); }
+  std::int32_t* cells() const { return cells_; }
 
  private:
+  std::int32_t* cells_ = nullptr;
   std::int32_t width_ = 0;
   std::int32_t height_ = 0;
-  std::vector<std::int32_t> cells_;
 };
 
 using PopulationGrid = PaddedGrid;

@@ -13,25 +13,24 @@ LineSource::LineSource(ByteSource& source, std::size_t blockSize)
   buffer_[0] = '\n';
 }
 
-bool LineSource::refill(const char*& p) {
+const char* LineSource::nextBlock() {
   char* const begin = buffer_.get();
   // An empty block stays in place until the read succeeds, so a throwing read leaves the
   // source consistent.
   position_ = end_ = begin;
   begin[0] = '\n';
+  if (exhausted_) return begin;
   const std::size_t count = source_.read(begin, blockSize_);
+  exhausted_ = count == 0;
   end_ = begin + count;
   begin[count] = '\n';
-  p = begin;
-  return count > 0;
+  return begin;
 }
 
 bool LineSource::atEnd() {
   if (position_ != end_) return false;
-  const char* p = nullptr;
-  const bool more = refill(p);
-  position_ = p;
-  return !more;
+  position_ = nextBlock();
+  return position_ == end_;
 }
 
 bool LineSource::readLine(std::string& line) {
@@ -47,11 +46,9 @@ bool LineSource::readLine(std::string& line) {
       return true;
     }
     line.append(position_, end_);
-    const char* p = nullptr;
-    const bool more = refill(p);
-    position_ = p;
+    position_ = nextBlock();
     // A last line without LF keeps a final CR: only a CR before an LF belongs to the line end.
-    if (!more) return true;
+    if (position_ == end_) return true;
   }
 }
 

@@ -41,9 +41,9 @@ class LineSource {
   void setPosition(const char* p) { position_ = p; }
   bool isBlockEnd(const char* p) const { return p == end_; }
 
-  // Reads the next block and points `p` at its first byte. At the end of the input it returns
-  // false and leaves `p` on a sentinel that stays a block end: every later refill fails too.
-  bool refill(const char*& p);
+  // Reads the next block and returns its first byte. At the end of the input that is the
+  // sentinel of an empty block, so isBlockEnd holds for it.
+  const char* nextBlock();
 
  private:
   ByteSource& source_;
@@ -51,6 +51,7 @@ class LineSource {
   std::unique_ptr<char[]> buffer_;
   const char* position_;
   const char* end_;
+  bool exhausted_ = false;  // the source said it has no more bytes; it is not asked again
 };
 
 }  // namespace pelvano

@@ -1,6 +1,7 @@
 // Scans one grid row, exactly w non-negative decimal numbers, straight out of a line source.
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <limits>
 
@@ -35,45 +36,66 @@ template <class FailureHandler>
 void scanRow(LineSource& source, std::int32_t* out, std::int32_t width, const RowProfile& profile,
              std::int64_t& runningTotal, FailureHandler&& fail) {
   constexpr std::uint64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
+  const auto limit = static_cast<std::uint64_t>(profile.limit);
   const char* p = source.position();
+  std::int64_t total = runningTotal;
   for (std::int32_t j = 0; j < width; ++j) {
-    // White space up to the number; the line's end here means the row is short.
-    for (;;) {
+    // White space up to the number. The line's end here means the row is short; any other
+    // byte that is no digit stands where the number should start.
+    while (kindOf(*p) != ByteKind::kDigit) {
       const ByteKind kind = kindOf(*p);
       if (kind == ByteKind::kBlank) {
         ++p;
-      } else if (kind == ByteKind::kLineFeed) {
-        if (!source.isBlockEnd(p) || !source.refill(p)) fail(RowFailure::kTooFew, j);
-      } else {
-        break;
-      }
-    }
-    // The number runs to the next white space or the line's end. The value is tested after
-    // every run of digits: once past the 32-bit range it would have failed at one of them.
-    std::uint64_t value = 0;
-    for (;;) {
-      const std::uint64_t digits = digitValues(loadEightBytes(p));
-      const int count = countLeadingDigits(digits);
-      if (count > 0) {
-        value = value * kPowersOfTen[count] + leadingDigitsValue(digits, count);
-        p += count;
-        if (value > kInt32Max) fail(RowFailure::kOverflow, j + 1);
-        if (count == 8) continue;
-      }
-      const ByteKind kind = kindOf(*p);
-      if (kind == ByteKind::kOther) {
+      } else if (kind == ByteKind::kOther) {
         fail(RowFailure::kNotDigit, static_cast<std::int32_t>(static_cast<unsigned char>(*p)));
+      } else if (!source.isBlockEnd(p) || source.isBlockEnd(p = source.nextBlock())) {
+        fail(RowFailure::kTooFew, j);
       }
-      if (kind == ByteKind::kLineFeed && source.isBlockEnd(p) && source.refill(p)) continue;
-      break;
     }
-    if (value > static_cast<std::uint64_t>(profile.limit)) fail(RowFailure::kTooLarge, j + 1);
+    // The digits, eight at a time. The value is tested whenever more digits may follow, so it
+    // stays far inside 64 bits; past the 32-bit range it would have failed at one of the
+    // digits read. A block's end does not end the number: it goes on in the next block.
+    std::uint64_t value = 0;
+    char next = 0;  // the byte after the digits
+    for (;;) {
+      const std::uint64_t word = loadEightBytes(p);
+      const std::uint64_t digits = digitValues(word);
+      const std::uint64_t nonDigits = nonDigitBits(digits);
+      if (nonDigits == 0) {
+        value = value * kPowersOfTen[8] + eightDigitsValue(digits);
+        p += 8;
+        if (value > kInt32Max) fail(RowFailure::kOverflow, j + 1);
+        continue;
+      }
+      const int bit = std::countr_zero(nonDigits);
+      value = value * kPowersOfTen[bit >> 3] + leadingDigitsValue(digits, bit);
+      p += bit >> 3;
+      next = static_cast<char>(word >> (bit - 7));
+      if (next != '\n' || !source.isBlockEnd(p)) break;
+      if (value > kInt32Max) fail(RowFailure::kOverflow, j + 1);  // settled: read no further
+      if (source.isBlockEnd(p = source.nextBlock())) break;
+    }
+    if (value > limit) {
+      if (value > kInt32Max) fail(RowFailure::kOverflow, j + 1);
+      if (kindOf(next) == ByteKind::kOther) {
+        fail(RowFailure::kNotDigit, static_cast<std::int32_t>(static_cast<unsigned char>(next)));
+      }
+      fail(RowFailure::kTooLarge, j + 1);
+    }
+    // One blank, the usual separator, is taken at once; other white space and the line's end
+    // are left for what follows.
+    if (next == ' ') {
+      ++p;
+    } else if (kindOf(next) == ByteKind::kOther) {
+      fail(RowFailure::kNotDigit, static_cast<std::int32_t>(static_cast<unsigned char>(next)));
+    }
     out[j] = static_cast<std::int32_t>(value);
     if (profile.keepsTotal) {
-      runningTotal += static_cast<std::int64_t>(value);
-      if (runningTotal > kTotalLimit) fail(RowFailure::kTotal, j + 1);
+      total += static_cast<std::int64_t>(value);
+      if (total > kTotalLimit) fail(RowFailure::kTotal, j + 1);
     }
   }
+  runningTotal = total;
   // After the last number only white space may stand before the line's end.
   for (;;) {
     const ByteKind kind = kindOf(*p);
@@ -84,7 +106,7 @@ void scanRow(LineSource& source, std::int32_t* out, std::int32_t width, const Ro
         ++p;
         break;
       }
-      if (!source.refill(p)) break;
+      if (source.isBlockEnd(p = source.nextBlock())) break;
     } else {
       fail(RowFailure::kTooMany, width);
     }

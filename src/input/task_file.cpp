@@ -9,7 +9,7 @@
 
 namespace pelvano {
 
-std::vector<TestCase> readTaskFile(LineSource& file) {
+Task readTaskFile(LineSource& file) {
   std::string name;
   if (!file.readLine(name)) failCheck(195, "manjka prva vrstica z imenom naloge");
   if (name != kTaskName) {
@@ -26,20 +26,20 @@ std::vector<TestCase> readTaskFile(LineSource& file) {
 
   // The count comes from the file, so nothing is reserved by it: the list grows as the
   // cases are actually read.
-  std::vector<TestCase> cases;
+  Task task;
   LineCounter line = 2;
   for (std::int64_t i = 1; i <= *count; ++i) {
     const LineCounter firstLine = line;
     TestCase testCase;
-    testCase.readTestCase(file, line, name);
+    testCase.readTestCase(file, line, name, task.cells);
     if (testCase.number != i) {
       failCheck(207, "v vrsticah " + decimal(firstLine) + ".." + decimal(line) +
                          " bi moral biti testni primer stevilka " + decimal(i) + ", ne pa " +
                          decimal(testCase.number));
     }
-    cases.push_back(std::move(testCase));
+    task.cases.push_back(std::move(testCase));
   }
-  return cases;
+  return task;
 }
 
 }  // namespace pelvano

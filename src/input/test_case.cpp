@@ -39,7 +39,8 @@ bool readCountedLine(LineSource& file, LineCounter& line, std::string& text) {
 
 }  // namespace
 
-void TestCase::readTestCase(LineSource& file, LineCounter& line, const std::string& name) {
+void TestCase::readTestCase(LineSource& file, LineCounter& line, const std::string& name,
+                            CellArena& cells) {
   taskName = name;
   std::string text;
   if (!readCountedLine(file, line, text)) failCheck(65, "manjka " + decimal(line) + ". vrstica");
@@ -70,7 +71,8 @@ void TestCase::readTestCase(LineSource& file, LineCounter& line, const std::stri
                       ", ne pa " + decimal(d));
   }
 
-  populations.reset(w, h, 0);
+  populations = PopulationGrid(cells.allocate(PopulationGrid::cellCount(w, h)), w, h);
+  populations.fillBorder(0);
   std::int64_t total = 0;
   for (std::int32_t y = 1; y <= h; ++y) {
     ++line;

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "input/cell_arena.h"
 #include "input/grid.h"
 #include "input/line_source.h"
 
@@ -16,15 +17,16 @@ inline constexpr std::string_view kTaskName = "Tolvarustepnik";
 class TestCase {
  public:
   std::string taskName;
-  std::int32_t number = 0;  // as written in the file; the reader has it equal the position
-  std::int32_t w = 0;       // 1 to 300
-  std::int32_t h = 0;       // 1 to 300
-  std::int32_t d = 0;       // regions required, 1 to w times h
-  PopulationGrid populations;
+  std::int32_t number = 0;     // as written in the file; the reader has it equal the position
+  std::int32_t w = 0;          // 1 to 300
+  std::int32_t h = 0;          // 1 to 300
+  std::int32_t d = 0;          // regions required, 1 to w times h
+  PopulationGrid populations;  // its cells live in the task's arena
 
-  // Reads this case's block: the empty separator line, the case line and h grid rows.
-  // `line` is the number of the last line read and advances with every line read.
-  void readTestCase(LineSource& file, LineCounter& line, const std::string& name);
+  // Reads this case's block: the empty separator line, the case line and h grid rows, the
+  // grid stored in `cells`. `line` is the number of the last line read and advances with
+  // every line read.
+  void readTestCase(LineSource& file, LineCounter& line, const std::string& name, CellArena& cells);
 };
 
 }  // namespace pelvano
