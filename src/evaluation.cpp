@@ -1,5 +1,7 @@
 #include "evaluation.h"
 
+#include <charconv>
+
 #include "input/arrangement.h"
 #include "input/line_source.h"
 #include "input/submission_file.h"
@@ -8,11 +10,17 @@
 namespace pelvano {
 namespace {
 
-std::vector<CaseResult> scoreSubmission(ByteSource& source, const std::vector<TestCase>& cases) {
+// As "%d" prints it, without a string of its own for each number.
+void appendDecimal(std::string& text, std::int32_t number) {
+  char digits[12];
+  text.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+}
+
+std::deque<CaseResult> scoreSubmission(ByteSource& source, const std::deque<TestCase>& cases) {
   LineSource file(source);
   SubmissionReader reader(file, cases);
   reader.readHeader();
-  std::vector<CaseResult> results;
+  std::deque<CaseResult> results;
   Arrangement arrangement;
   while (reader.readBlock(arrangement)) {
     results.push_back({arrangement.caseNumber, arrangement.scoreArrangement()});
@@ -27,12 +35,13 @@ Task readTask(ByteSource& source) {
 
 }  // namespace
 
-std::string successReport(const std::vector<CaseResult>& results) {
+std::string successReport(const std::deque<CaseResult>& results) {
   std::string report = "OK\n" + decimal(static_cast<std::int64_t>(results.size())) + "\n";
+  report.reserve(report.size() + results.size() * 12);
   for (const CaseResult& result : results) {
-    report += decimal(result.caseNumber);
+    appendDecimal(report, result.caseNumber);
     report += ' ';
-    report += decimal(result.score);
+    appendDecimal(report, result.score);
     report += '\n';
   }
   return report;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <istream>
 #include <string>
 #include <string_view>
@@ -22,7 +23,7 @@ struct CaseResult {
 inline constexpr std::string_view kUnexpectedFailureReport =
     "Nepricakovana napaka.  Predlagamo, da obvestis organizatorje tekmovanja.\n-1\n";
 
-std::string successReport(const std::vector<CaseResult>& results);
+std::string successReport(const std::deque<CaseResult>& results);
 std::string failureReport(const EAssertion& failure);
 
 // Runs one evaluation and returns the report's whole text: the success report, or the

@@ -1,6 +1,7 @@
 // Reads and checks the submission, one block at a time.
 #pragma once
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,7 @@ namespace pelvano {
 class SubmissionReader {
  public:
   // `cases` is the task's list, case k at position k - 1; it must outlive the reader.
-  SubmissionReader(LineSource& file, const std::vector<TestCase>& cases)
+  SubmissionReader(LineSource& file, const std::deque<TestCase>& cases)
       : file_(file), cases_(cases) {}
 
   // Checks the contestant-number line and the task-name line.
@@ -25,7 +26,7 @@ class SubmissionReader {
 
  private:
   LineSource& file_;
-  const std::vector<TestCase>& cases_;
+  const std::deque<TestCase>& cases_;
   LineCounter line_ = 3;  // the number of the next line to be read
   std::string text_;
 };

@@ -31,7 +31,7 @@ Task readTaskFile(LineSource& file) {
   for (std::int64_t i = 1; i <= *count; ++i) {
     const LineCounter firstLine = line;
     TestCase testCase;
-    testCase.readTestCase(file, line, name, task.cells);
+    testCase.readTestCase(file, line, task.cells);
     if (testCase.number != i) {
       failCheck(207, "v vrsticah " + decimal(firstLine) + ".." + decimal(line) +
                          " bi moral biti testni primer stevilka " + decimal(i) + ", ne pa " +

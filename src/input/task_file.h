@@ -1,6 +1,7 @@
 // Reads and checks the whole task file.
 #pragma once
 
+#include <deque>
 #include <vector>
 
 #include "input/cell_arena.h"
@@ -13,7 +14,7 @@ namespace pelvano {
 // grids, which lives as long as they do.
 struct Task {
   CellArena cells;
-  std::vector<TestCase> cases;
+  std::deque<TestCase> cases;
 };
 
 // Reads the task file up to its last case; lines after it are not read.

@@ -39,9 +39,7 @@ bool readCountedLine(LineSource& file, LineCounter& line, std::string& text) {
 
 }  // namespace
 
-void TestCase::readTestCase(LineSource& file, LineCounter& line, const std::string& name,
-                            CellArena& cells) {
-  taskName = name;
+void TestCase::readTestCase(LineSource& file, LineCounter& line, CellArena& cells) {
   std::string text;
   if (!readCountedLine(file, line, text)) failCheck(65, "manjka " + decimal(line) + ". vrstica");
   if (!text.empty()) {

@@ -16,7 +16,6 @@ inline constexpr std::string_view kTaskName = "Tolvarustepnik";
 
 class TestCase {
  public:
-  std::string taskName;
   std::int32_t number = 0;     // as written in the file; the reader has it equal the position
   std::int32_t w = 0;          // 1 to 300
   std::int32_t h = 0;          // 1 to 300
@@ -26,7 +25,7 @@ class TestCase {
   // Reads this case's block: the empty separator line, the case line and h grid rows, the
   // grid stored in `cells`. `line` is the number of the last line read and advances with
   // every line read.
-  void readTestCase(LineSource& file, LineCounter& line, const std::string& name, CellArena& cells);
+  void readTestCase(LineSource& file, LineCounter& line, CellArena& cells);
 };
 
 }  // namespace pelvano
