@@ -35,7 +35,8 @@ class Layout {
       out += ' ';
       return;
     }
-    for (unsigned n = 1 + random_() % 4; n > 0; --n) out += random_() % 3 == 0 ? '\t' : ' ';
+    for (unsigned n = 1 + random_() % 4; n > 0; --n)
+      out += random_() % 3 == 0 ? '\t' : ' ';
   }
   void lineStart(std::string& out) {
     if (spaced_ && random_() % 2 == 0) out += "  ";
@@ -68,7 +69,8 @@ void writeStandard(const fs::path& folder, bool spaced) {
     task += std::to_string(k) + " 300 300 300";
     layout.plainLineEnd(task);
     std::vector<unsigned> labels(300);
-    for (unsigned& label : labels) label = 100000000 + random() % 900000000;
+    for (unsigned& label : labels)
+      label = 100000000 + random() % 900000000;
     answer += std::to_string(k);
     layout.plainLineEnd(answer);
     for (int r = 0; r < kSide; ++r) {
@@ -95,10 +97,12 @@ void writeStandard(const fs::path& folder, bool spaced) {
 void writeManyBlocks(const fs::path& folder, int blocks) {
   // Three small cases and an answer for each, used in turn.
   const std::string task =
-      "Tolvarustepnik\n3\n\n1 2 2 2\n5 1\n5 1\n\n2 3 3 3\n1 2 3\n4 5 6\n7 8 9\n\n3 4 1 2\n1 2 3 4\n";
+      "Tolvarustepnik\n3\n\n1 2 2 2\n5 1\n5 1\n\n2 3 3 3\n1 2 3\n4 5 6\n7 8 9\n\n3 4 1 2\n1 2 3 "
+      "4\n";
   const std::string answers[3] = {"1\n1 2\n1 2\n", "2\n1 1 1\n2 2 2\n3 3 3\n", "3\n7 7 9 9\n"};
   std::string answer = "000042\nTolvarustepnik\n";
-  for (int b = 0; b < blocks; ++b) answer += answers[b % 3];
+  for (int b = 0; b < blocks; ++b)
+    answer += answers[b % 3];
   fs::create_directories(folder);
   writeFile(folder / "task.txt", task);
   writeFile(folder / "submission.txt", answer);
@@ -108,10 +112,15 @@ void writeManyCases(const fs::path& folder, int cases) {
   std::mt19937 random(99);
   std::string task = "Tolvarustepnik\n" + std::to_string(cases) + "\n";
   for (int k = 1; k <= cases; ++k) {
-    task += "\n" + std::to_string(k) + " 1 1 1\n" + std::to_string(random() % 1000001) + "\n";
+    task += '\n';
+    task += std::to_string(k);
+    task += " 1 1 1\n";
+    task += std::to_string(random() % 1000001);
+    task += '\n';
   }
   std::string answer = "000042\nTolvarustepnik\n";
-  for (int k = cases; k >= 1; --k) answer += std::to_string(k) + "\n0\n";
+  for (int k = cases; k >= 1; --k)
+    answer += std::to_string(k) + "\n0\n";
   fs::create_directories(folder);
   writeFile(folder / "task.txt", task);
   writeFile(folder / "submission.txt", answer);

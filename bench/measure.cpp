@@ -5,7 +5,8 @@
 //   measure PELVANO_BINARY FOLDER RUNS
 //
 // Prints one line: name, input MB, median seconds, MB/s, peak RSS MiB, wc -w median seconds,
-// ratio. Fails unless every run's report is a success report.
+// and the median over the pairs of the evaluator's time over wc's (the machine's noise
+// moves both runs of a pair alike). Fails unless every run's report is a success report.
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -31,7 +32,8 @@ struct Sample {
 // Runs `arguments` with standard output sent nowhere; exits on any failure.
 Sample runOnce(const std::vector<std::string>& arguments) {
   std::vector<char*> argv;
-  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  for (const std::string& argument : arguments)
+    argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
   const auto start = std::chrono::steady_clock::now();
   const pid_t child = fork();
@@ -77,12 +79,14 @@ int main(int argc, char** argv) {
 
   std::vector<double> evaluatorTimes;
   std::vector<double> wcTimes;
+  std::vector<double> ratios;
   long peakKiB = 0;
   for (int run = 0; run < runs; ++run) {
     const Sample sample = runOnce({binary, "eval", task, submission, report});
     evaluatorTimes.push_back(sample.seconds);
     peakKiB = std::max(peakKiB, sample.peakKiB);
     wcTimes.push_back(runOnce({"wc", "-w", task, submission}).seconds);
+    ratios.push_back(evaluatorTimes.back() / wcTimes.back());
     std::ifstream reportFile(report);
     std::string firstLine;
     std::getline(reportFile, firstLine);
@@ -94,8 +98,8 @@ int main(int argc, char** argv) {
   }
   const double seconds = median(evaluatorTimes);
   const double wcSeconds = median(wcTimes);
-  std::printf("%-12s %9.1f %10.4f %9.0f %9.1f %10.4f %7.2f\n", folder.filename().c_str(),
-              megabytes, seconds, megabytes / seconds, static_cast<double>(peakKiB) / 1024,
-              wcSeconds, seconds / wcSeconds);
+  std::printf("%-12s %9.1f %10.4f %9.0f %9.1f %10.4f %7.2f\n", folder.filename().c_str(), megabytes,
+              seconds, megabytes / seconds, static_cast<double>(peakKiB) / 1024, wcSeconds,
+              median(ratios));
   return 0;
 }

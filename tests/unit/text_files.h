@@ -1,6 +1,7 @@
 // Builds task files and submissions as text, and evaluates them in-process.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -33,9 +34,23 @@ inline std::string taskText(const std::vector<Rows>& populations, const std::vec
 
 inline const std::string kSubmissionHeader = "123456\nTolvarustepnik\n";
 
-inline std::string evaluateText(const std::string& task, const std::string& submission) {
-  MemoryByteSource taskSource(task);
-  MemoryByteSource submissionSource(submission);
+// Hands its bytes over at most `piece` at a time.
+class TricklingSource final : public ByteSource {
+ public:
+  TricklingSource(std::string_view bytes, std::size_t piece) : inner_(bytes), piece_(piece) {}
+  std::size_t read(char* into, std::size_t capacity) override {
+    return inner_.read(into, std::min(capacity, piece_));
+  }
+
+ private:
+  MemoryByteSource inner_;
+  std::size_t piece_;
+};
+
+inline std::string evaluateText(const std::string& task, const std::string& submission,
+                                std::size_t piece = std::string::npos) {
+  TricklingSource taskSource(task, piece);
+  TricklingSource submissionSource(submission, piece);
   return evaluate(taskSource, submissionSource);
 }
 
