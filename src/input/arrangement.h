@@ -30,7 +30,7 @@ class Arrangement {
 
  private:
   std::vector<std::int32_t> labelCells_;  // the cells `labels` views, kept for the next block
-  std::vector<std::int32_t> workQueue_;   // the flood fill's queue, kept for the next block
+  std::vector<std::uint32_t> workQueue_;  // the flood fill's queue, kept for the next block
 };
 
 }  // namespace pelvano

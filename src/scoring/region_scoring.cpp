@@ -12,13 +12,11 @@ std::int32_t Arrangement::scoreArrangement() {
   const std::int32_t* population = populations.cells();
   std::int32_t* label = labels.cells();
   const std::ptrdiff_t stride = labels.stride();
-  // Neighbours in the order left, right, up, down; the border keeps every offset inside.
-  const std::ptrdiff_t offsets[4] = {-1, 1, -stride, stride};
 
   // A region's cells are marked visited (label x becomes ~x, which is negative) as they are
   // queued, so no cell is queued twice and the queue never holds more than w * h cells.
   workQueue_.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
-  std::int32_t* const queue = workQueue_.data();
+  std::uint32_t* const queue = workQueue_.data();
 
   std::int32_t count = 0;
   std::int64_t smallest = 0;
@@ -30,18 +28,23 @@ std::int32_t Arrangement::scoreArrangement() {
       label[start] = ~x;
       std::size_t head = 0;
       std::size_t tail = 0;
-      queue[tail++] = static_cast<std::int32_t>(start);
+      queue[tail++] = static_cast<std::uint32_t>(start);
       std::int64_t sum = 0;
       while (head < tail) {
-        const std::ptrdiff_t cell = queue[head++];
+        const std::uint32_t cell = queue[head++];
         sum += population[cell];
-        for (const std::ptrdiff_t offset : offsets) {
-          const std::ptrdiff_t neighbour = cell + offset;
-          if (label[neighbour] == x) {
-            label[neighbour] = ~x;
-            queue[tail++] = static_cast<std::int32_t>(neighbour);
+        // Neighbours in the order left, right, up, down; the border keeps every one inside.
+        std::int32_t* const here = label + cell;
+        const auto visit = [&](std::ptrdiff_t offset) {
+          if (here[offset] == x) {
+            here[offset] = ~x;
+            queue[tail++] = static_cast<std::uint32_t>(static_cast<std::ptrdiff_t>(cell) + offset);
           }
-        }
+        };
+        visit(-1);
+        visit(1);
+        visit(-stride);
+        visit(stride);
       }
       if (count == 0) {
         smallest = largest = sum;
