@@ -7,10 +7,17 @@ namespace pelvano {
 LineSource::LineSource(ByteSource& source, std::size_t blockSize)
     : source_(source),
       blockSize_(blockSize),
-      buffer_(new char[blockSize + kReadAhead]()),
+      buffer_(new char[blockSize + kReadAhead]),
       position_(buffer_.get()),
       end_(buffer_.get()) {
-  buffer_[0] = '\n';
+  endBlock(0);
+}
+
+void LineSource::endBlock(std::size_t count) {
+  // The sentinel, then defined bytes for the word loads that may reach past it.
+  char* const end = buffer_.get() + count;
+  end[0] = '\n';
+  std::memset(end + 1, 0, kReadAhead - 1);
 }
 
 const char* LineSource::nextBlock() {
@@ -18,12 +25,12 @@ const char* LineSource::nextBlock() {
   // An empty block stays in place until the read succeeds, so a throwing read leaves the
   // source consistent.
   position_ = end_ = begin;
-  begin[0] = '\n';
+  endBlock(0);
   if (exhausted_) return begin;
   const std::size_t count = source_.read(begin, blockSize_);
   exhausted_ = count == 0;
   end_ = begin + count;
-  begin[count] = '\n';
+  endBlock(count);
   return begin;
 }
 

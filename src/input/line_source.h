@@ -46,6 +46,8 @@ class LineSource {
   const char* nextBlock();
 
  private:
+  void endBlock(std::size_t count);
+
   ByteSource& source_;
   std::size_t blockSize_;
   std::unique_ptr<char[]> buffer_;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "block_sizes.h"
+#include "reference_row_scan.h"
 
 namespace pelvano {
 namespace {
@@ -126,44 +127,6 @@ TEST(RowScanner, TestsTheRunningTotalAfterEveryNumber) {
   EXPECT_FALSE(scan("999999999 999999999 999999999\n", 3, kLabels, 4, 1999000000).refusal);
 }
 
-// The row algorithm byte by byte, as plainly as it can be written, to check the scanner
-// on rows nobody wrote by hand.
-Outcome referenceScan(const std::string& line, std::int32_t width, const RowProfile& profile) {
-  Outcome outcome;
-  const auto isSpace = [](char c) {
-    return std::string_view(" \t\n\v\f\r").find(c) != std::string_view::npos;
-  };
-  const auto refuse = [&](RowFailure failure, std::int32_t argument) {
-    outcome.refusal = Refusal{failure, argument};
-    return outcome;
-  };
-  std::size_t p = 0;
-  std::int64_t total = 0;
-  for (std::int32_t j = 0; j < width; ++j) {
-    while (p < line.size() && isSpace(line[p]))
-      ++p;
-    if (p == line.size()) return refuse(RowFailure::kTooFew, j);
-    std::int64_t value = 0;
-    for (; p < line.size() && !isSpace(line[p]); ++p) {
-      const char c = line[p];
-      if (c < '0' || c > '9') return refuse(RowFailure::kNotDigit, static_cast<unsigned char>(c));
-      if (value > 214748364 || (value == 214748364 && c > '7')) {
-        return refuse(RowFailure::kOverflow, j + 1);
-      }
-      value = value * 10 + (c - '0');
-    }
-    if (value > profile.limit) return refuse(RowFailure::kTooLarge, j + 1);
-    outcome.numbers.push_back(static_cast<std::int32_t>(value));
-    if (profile.keepsTotal && (total += value) > kTotalLimit)
-      return refuse(RowFailure::kTotal, j + 1);
-  }
-  while (p < line.size() && isSpace(line[p]))
-    ++p;
-  if (p < line.size()) return refuse(RowFailure::kTooMany, width);
-  outcome.nextLine = "next";
-  return outcome;
-}
-
 TEST(RowScanner, AgreesWithTheBytewiseAlgorithmOnRandomRows) {
   std::mt19937 random(8);
   const std::string pieces[] = {"0",
@@ -194,14 +157,14 @@ TEST(RowScanner, AgreesWithTheBytewiseAlgorithmOnRandomRows) {
     }
     const std::int32_t width = 1 + static_cast<std::int32_t>(random() % 4);
     const RowProfile& profile = random() % 2 ? kLabels : kPopulations;
-    const Outcome expected = referenceScan(line, width, profile);
+    const testing::RowOutcome expected = testing::referenceScan(line, width, profile);
     for (const std::size_t blockSize :
          {std::size_t{1}, std::size_t{3}, std::size_t{9}, LineSource::kDefaultBlockSize}) {
       const Outcome actual = scan(line + "\nnext\n", width, profile, blockSize);
       ASSERT_EQ(actual.refusal.has_value(), expected.refusal.has_value()) << line;
       if (expected.refusal) {
-        EXPECT_EQ(actual.refusal->failure, expected.refusal->failure) << line;
-        EXPECT_EQ(actual.refusal->argument, expected.refusal->argument) << line;
+        EXPECT_EQ(actual.refusal->failure, expected.refusal->first) << line;
+        EXPECT_EQ(actual.refusal->argument, expected.refusal->second) << line;
       } else {
         EXPECT_EQ(actual.numbers, expected.numbers) << line;
         EXPECT_EQ(actual.nextLine, "next") << line;

@@ -1,0 +1,57 @@
+// Fuzzes the row scanner against the byte-by-byte algorithm. The input is a choice byte
+// (how the bytes are handed over), the row's width (1 to 32), the profile and running total
+// to start from, then the line.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+#include <vector>
+
+#include "input/line_source.h"
+#include "input/row_scanner.h"
+#include "reference_row_scan.h"
+#include "trickling_source.h"
+
+namespace {
+
+struct Refusal {
+  pelvano::RowFailure failure;
+  std::int32_t argument;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace pelvano;
+  if (size < 3) return 0;
+  const std::size_t piece = fuzzing::pieceSize(data[0]);
+  const std::int32_t width = 1 + data[1] % 32;
+  const bool populations = (data[2] & 1) != 0;
+  const RowProfile profile = populations ? RowProfile{1000000, true} : RowProfile{999999999, false};
+  const std::int64_t startTotal = populations ? (data[2] >> 1) * std::int64_t{16000000} : 0;
+  const std::string_view bytes(reinterpret_cast<const char*>(data) + 3, size - 3);
+  // A CR before the LF is white space to the scanner, so the reference may keep it.
+  const std::string_view line = bytes.substr(0, bytes.find('\n'));
+
+  const testing::RowOutcome expected = testing::referenceScan(line, width, profile, startTotal);
+  fuzzing::TricklingSource source(bytes, piece);
+  LineSource lines(source, std::min<std::size_t>(piece, 4096));
+  if (lines.atEnd()) return 0;  // no line: the readers report the missing line themselves
+  std::vector<std::int32_t> numbers(static_cast<std::size_t>(width), -1);
+  std::int64_t total = startTotal;
+  try {
+    scanRow(lines, numbers.data(), width, profile, total,
+            [](RowFailure failure, std::int32_t argument) {
+              throw Refusal{failure, argument};
+            });
+  } catch (const Refusal& refusal) {
+    if (!expected.refusal || expected.refusal->first != refusal.failure ||
+        expected.refusal->second != refusal.argument) {
+      std::abort();
+    }
+    return 0;
+  }
+  if (expected.refusal || expected.numbers != numbers) std::abort();
+  return 0;
+}
