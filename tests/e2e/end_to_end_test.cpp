@@ -1,83 +1,21 @@
 // Runs the built program on real files and compares what it writes byte for byte.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-namespace {
+#include "program_runner.h"
 
-namespace fs = std::filesystem;
+namespace pelvano::testing {
+namespace {
 
 const std::string kUsage = "Uporaba: Pelvano eval input.txt submission.txt report.txt\n";
 const std::string kSmallTask = "Tolvarustepnik\n1\n\n1 3 2 2\n1 2 3\n4 5 6\n";
 const std::string kSmallAnswer = "123456\nTolvarustepnik\n1\n1 1 2\n1 2 2\n";
 
-std::string readFile(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
-
-void writeFile(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string shellQuoted(const std::string& text) {
-  std::string quoted = "'";
-  for (const char c : text)
-    quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-struct ProgramRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-// A fresh folder for each test, removed afterwards.
-class EndToEnd : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "pelvano-e2e-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  fs::path at(const std::string& name) const { return dir_ / name; }
-
-  ProgramRun run(const std::vector<std::string>& arguments) const {
-    std::string command = shellQuoted(PELVANO_BINARY);
-    for (const std::string& argument : arguments)
-      command += " " + shellQuoted(argument);
-    command +=
-        " >" + shellQuoted(at("stdout").string()) + " 2>" + shellQuoted(at("stderr").string());
-    ProgramRun result;
-    const int status = std::system(command.c_str());
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = readFile(at("stdout"));
-    result.err = readFile(at("stderr"));
-    fs::remove(at("stdout"));
-    fs::remove(at("stderr"));
-    return result;
-  }
-
-  // Runs `eval task submission report` on files holding the given bytes.
-  ProgramRun evaluate(const std::string& task, const std::string& submission) const {
-    writeFile(at("input.txt"), task);
-    writeFile(at("submission.txt"), submission);
-    return run({"eval", at("input.txt"), at("submission.txt"), at("report.txt")});
-  }
-
-  fs::path dir_;
-};
+using EndToEnd = ProgramTest;
 
 struct CommandLineCase {
   const char* name;
@@ -224,3 +162,4 @@ TEST_F(EndToEnd, RefusesAReportItCannotWriteSafely) {
 }
 
 }  // namespace
+}  // namespace pelvano::testing
