@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "evaluation.h"
+#include "piece_size.h"
 #include "report_check.h"
-#include "trickling_source.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;

@@ -10,8 +10,8 @@
 
 #include "input/line_source.h"
 #include "input/row_scanner.h"
+#include "piece_size.h"
 #include "reference_row_scan.h"
-#include "trickling_source.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "evaluation.h"
+#include "piece_size.h"
 #include "report_check.h"
-#include "trickling_source.h"
 
 namespace {
 

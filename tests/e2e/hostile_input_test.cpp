@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "expected_reports.h"
 #include "program_runner.h"
 
 namespace pelvano::testing {
@@ -16,12 +17,6 @@ using HostileInput = ProgramTest;
 
 const std::string kSmallTask = "Tolvarustepnik\n1\n\n1 3 2 2\n1 2 3\n4 5 6\n";
 const std::string kHeader = "123456\nTolvarustepnik\n";
-const std::string kUnexpected =
-    "Nepricakovana napaka.  Predlagamo, da obvestis organizatorje tekmovanja.\n-1\n";
-
-std::string failure(int code, const std::string& message) {
-  return "Napaka [Pelvano:" + std::to_string(code) + "]: " + message + "\n-1\n";
-}
 
 struct HostileCase {
   const char* name;
@@ -143,7 +138,7 @@ TEST_F(HostileInput, ReportsAnUnexpectedFailureWhenMemoryRunsOut) {
       run({"eval", at("input.txt"), at("submission.txt"), at("report.txt")}, rlim_t{128} << 20);
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(result.out + result.err, "");
-  EXPECT_EQ(readFile(at("report.txt")), kUnexpected);
+  EXPECT_EQ(readFile(at("report.txt")), kUnexpectedFailure);
 }
 #endif
 

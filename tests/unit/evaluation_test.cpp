@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "expected_reports.h"
 #include "text_files.h"
 
 namespace pelvano {
@@ -17,9 +18,7 @@ using namespace std::string_literals;
 using testing::evaluateText;
 using testing::kSubmissionHeader;
 
-std::string failure(int code, const std::string& message) {
-  return "Napaka [Pelvano:" + std::to_string(code) + "]: " + message + "\n-1\n";
-}
+using testing::failure;
 
 std::string repeatedRows(int width, int height, const std::string& cell) {
   std::string row;
@@ -247,8 +246,7 @@ class FailingSource final : public ByteSource {
 TEST(Evaluation, AReadErrorIsAnUnexpectedFailure) {
   MemoryByteSource taskSource(kSmallTask);
   FailingSource submissionSource;
-  EXPECT_EQ(evaluate(taskSource, submissionSource),
-            "Nepricakovana napaka.  Predlagamo, da obvestis organizatorje tekmovanja.\n-1\n");
+  EXPECT_EQ(evaluate(taskSource, submissionSource), testing::kUnexpectedFailure);
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 // Builds task files and submissions as text, and evaluates them in-process.
 #pragma once
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "evaluation.h"
+#include "trickling_source.h"
 
 namespace pelvano::testing {
 
@@ -33,19 +33,6 @@ inline std::string taskText(const std::vector<Rows>& populations, const std::vec
 }
 
 inline const std::string kSubmissionHeader = "123456\nTolvarustepnik\n";
-
-// Hands its bytes over at most `piece` at a time.
-class TricklingSource final : public ByteSource {
- public:
-  TricklingSource(std::string_view bytes, std::size_t piece) : inner_(bytes), piece_(piece) {}
-  std::size_t read(char* into, std::size_t capacity) override {
-    return inner_.read(into, std::min(capacity, piece_));
-  }
-
- private:
-  MemoryByteSource inner_;
-  std::size_t piece_;
-};
 
 inline std::string evaluateText(const std::string& task, const std::string& submission,
                                 std::size_t piece = std::string::npos) {

@@ -1,4 +1,5 @@
-// A byte source that hands its bytes over a few at a time, as a pipe may.
+// A byte source that hands its bytes over a few at a time, as a pipe may, so that block
+// boundaries fall everywhere in what is read.
 #pragma once
 
 #include <algorithm>
@@ -7,7 +8,7 @@
 
 #include "input/byte_source.h"
 
-namespace pelvano::fuzzing {
+namespace pelvano::testing {
 
 class TricklingSource final : public ByteSource {
  public:
@@ -21,10 +22,4 @@ class TricklingSource final : public ByteSource {
   std::size_t piece_;
 };
 
-// The first byte of a fuzzer's input chooses how the rest is handed over: whole, or in
-// pieces of 1 to 7 bytes, so that block boundaries fall everywhere.
-inline std::size_t pieceSize(unsigned char choice) {
-  return choice % 8 == 0 ? std::size_t{1} << 20 : choice % 8;
-}
-
-}  // namespace pelvano::fuzzing
+}  // namespace pelvano::testing
