@@ -37,7 +37,7 @@ Task readTaskFile(LineSource& file) {
                          " bi moral biti testni primer stevilka " + decimal(i) + ", ne pa " +
                          decimal(testCase.number));
     }
-    task.cases.push_back(std::move(testCase));
+    task.cases.push_back(testCase);
   }
   return task;
 }

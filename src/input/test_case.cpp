@@ -64,9 +64,10 @@ void TestCase::readTestCase(LineSource& file, LineCounter& line, CellArena& cell
     failCheck(72,
               "v " + decimal(line) + ". vrstici bi moral biti h med 1 in 300, ne pa " + decimal(h));
   }
-  if (d < 1 || d > w * h) {
-    failCheck(73, "v " + decimal(line) + ". vrstici bi moral biti d med 1 in " + decimal(w * h) +
-                      ", ne pa " + decimal(d));
+  const std::int32_t cellCount = w * h;  // at most 90000
+  if (d < 1 || d > cellCount) {
+    failCheck(73, "v " + decimal(line) + ". vrstici bi moral biti d med 1 in " +
+                      decimal(cellCount) + ", ne pa " + decimal(d));
   }
 
   populations = PopulationGrid(cells.allocate(PopulationGrid::cellCount(w, h)), w, h);
