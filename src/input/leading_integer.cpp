@@ -1,8 +1,6 @@
 #include "input/leading_integer.h"
 
-#include <algorithm>
 #include <cstddef>
-#include <limits>
 
 #include "input/byte_kind.h"
 
@@ -19,19 +17,13 @@ std::optional<std::int32_t> parseAt(std::string_view text, std::size_t& position
     negative = text[p] == '-';
     ++p;
   }
-  // Magnitudes are capped just past the 32-bit range, which is all saturation needs to know.
-  constexpr std::int64_t kCap = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
   std::int64_t magnitude = 0;
   const std::size_t firstDigit = p;
-  while (p < text.size() && kindOf(text[p]) == ByteKind::kDigit) {
-    magnitude = std::min(magnitude * 10 + (text[p] - '0'), kCap);
-    ++p;
-  }
+  while (p < text.size() && kindOf(text[p]) == ByteKind::kDigit)
+    magnitude = addDigit(magnitude, text[p++]);
   if (p == firstDigit) return std::nullopt;
   position = p;
-  const std::int64_t value = negative ? -magnitude : magnitude;
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-      value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+  return saturatedValue(negative, magnitude);
 }
 
 // The text as a C string sees it: up to its first NUL byte.

@@ -1,5 +1,6 @@
 #include "input/line_source.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace pelvano {
@@ -43,19 +44,39 @@ bool LineSource::atEnd() {
 bool LineSource::readLine(std::string& line) {
   line.clear();
   if (atEnd()) return false;
+  consumeRestOfLine(line);
+  return true;
+}
+
+std::optional<std::size_t> LineSource::readLineHead(std::string& head, std::size_t keep) {
+  head.clear();
+  if (atEnd()) return std::nullopt;
+  return consumeRestOfLine(head, keep);
+}
+
+std::size_t LineSource::consumeRestOfLine(std::string& line, std::size_t keep) {
+  const std::size_t before = line.size();
+  char last = line.empty() ? '\0' : line.back();
+  std::size_t length = 0;
   for (;;) {
     const auto available = static_cast<std::size_t>(end_ - position_);
     const auto* lineFeed = static_cast<const char*>(std::memchr(position_, '\n', available));
+    const char* stop = lineFeed != nullptr ? lineFeed : end_;
+    const auto count = static_cast<std::size_t>(stop - position_);
+    if (line.size() < keep) line.append(position_, std::min(count, keep - line.size()));
+    if (count > 0) last = stop[-1];
+    length += count;
     if (lineFeed != nullptr) {
-      line.append(position_, lineFeed);
       position_ = lineFeed + 1;
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      return true;
+      if (last == '\r') {
+        if (line.size() == before + length) line.pop_back();
+        if (length > 0) --length;
+      }
+      return length;
     }
-    line.append(position_, end_);
     position_ = nextBlock();
     // A last line without LF keeps a final CR: only a CR before an LF belongs to the line end.
-    if (position_ == end_) return true;
+    if (position_ == end_) return length;
   }
 }
 

@@ -3,7 +3,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "input/byte_source.h"
@@ -31,6 +33,16 @@ class LineSource {
 
   // Reads the next line into `line`; false, with `line` empty, when no byte is left.
   bool readLine(std::string& line);
+
+  // Reads the next line but keeps only its first `keep` bytes in `head`, so that a long line
+  // costs no memory; returns the line's length, or nullopt when no byte is left.
+  std::optional<std::size_t> readLineHead(std::string& head, std::size_t keep);
+
+  // Appends the rest of the current line to `line`, while `line` holds fewer than `keep`
+  // bytes, and consumes the line's end; returns how many bytes the rest held. A CR right
+  // before the LF belongs to the line end: it is neither counted nor kept.
+  std::size_t consumeRestOfLine(std::string& line,
+                                std::size_t keep = std::numeric_limits<std::size_t>::max());
 
   // True when no byte is left: the next read finds no line.
   bool atEnd();

@@ -4,13 +4,16 @@
 #include <optional>
 
 #include "check_failure.h"
+#include "input/block_line.h"
 #include "input/leading_integer.h"
 
 namespace pelvano {
 
 void SubmissionReader::readHeader() {
-  if (!file_.readLine(text_)) failCheck(215, "manjka stevilka tekmovalca");
-  if (text_.size() != 6) failCheck(216, "stevilka tekmovalca bi morala imeti 6 stevk");
+  // Only a line of exactly six bytes is looked at further, so no more is kept.
+  const std::optional<std::size_t> length = file_.readLineHead(text_, 7);
+  if (!length) failCheck(215, "manjka stevilka tekmovalca");
+  if (*length != 6) failCheck(216, "stevilka tekmovalca bi morala imeti 6 stevk");
   if (!parseLeadingInteger(text_)) {
     failCheck(218, "v prvi vrstici bi morala biti stevilka tekmovalca, ne pa " + quoted(text_));
   }
@@ -21,23 +24,22 @@ void SubmissionReader::readHeader() {
 }
 
 bool SubmissionReader::readBlock(Arrangement& arrangement) {
-  for (;;) {
-    if (!file_.readLine(text_)) return false;
-    if (!text_.empty()) break;
+  BlockLine first = readBlockLine(file_, text_);
+  for (; first.kind == BlockLine::Kind::kEmpty; first = readBlockLine(file_, text_))
     ++line_;
-  }
-  const std::optional<std::int32_t> number = parseLeadingInteger(text_);
-  if (!number) {
+  if (first.kind == BlockLine::Kind::kEnd) return false;
+  if (first.kind == BlockLine::Kind::kNoNumber) {
     failCheck(228, "v " + decimal(line_) + ". vrstici bi morala biti stevilka testnega primera, " +
                        "ne pa " + quoted(text_));
   }
+  const std::int32_t number = first.number;
   // Case k stands at position k - 1, so the case is found by index, not by a search.
-  if (*number < 1 || static_cast<std::size_t>(*number) > cases_.size()) {
+  if (number < 1 || static_cast<std::size_t>(number) > cases_.size()) {
     failCheck(230, "v " + decimal(line_) + ". vrstici se pojavlja neveljavna stevilka testnega " +
-                       "primera: " + decimal(*number));
+                       "primera: " + decimal(number));
   }
   ++line_;
-  arrangement.readArrangement(file_, line_, *number, cases_[static_cast<std::size_t>(*number) - 1]);
+  arrangement.readArrangement(file_, line_, number, cases_[static_cast<std::size_t>(number) - 1]);
   return true;
 }
 

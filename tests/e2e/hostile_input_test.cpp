@@ -99,25 +99,30 @@ constexpr std::size_t k200MB = 200'000'000;
 
 struct LongLineCase {
   const char* name;
-  char fill;         // the byte the grid line is made of, after "1\n" and `lead`
-  std::string lead;  // what the grid line starts with
-  std::string tail;  // what follows the long run
+  std::string head;  // what the submission holds before the long run
+  char fill;         // the byte the run is made of
+  std::string tail;  // what follows the run
   std::string report;
 };
 
-TEST_F(HostileInput, JudgesGridLinesOf200MBWithBoundedMemory) {
+TEST_F(HostileInput, JudgesLinesOf200MBWithBoundedMemory) {
   writeFile(at("input.txt"), kSmallTask);
+  const std::string block = kHeader + "1\n";
   const std::vector<LongLineCase> cases = {
-      {"blanks", ' ', "", "\n1 2 2\n", failure(159, "v 4. vrstici je le 0 stevil")},
-      {"leading zeros of one label", '0', "", "1 1 2\n1 2 2\n", "OK\n1\n1 7\n"},
-      {"digits past the 32-bit range", '9', "", "\n1 2 2\n",
+      {"grid line of blanks", block, ' ', "\n1 2 2\n", failure(159, "v 4. vrstici je le 0 stevil")},
+      {"leading zeros of one label", block, '0', "1 1 2\n1 2 2\n", "OK\n1\n1 7\n"},
+      {"digits past the 32-bit range", block, '9', "\n1 2 2\n",
        failure(166, "v 1. vrstici mreze je 1. stevilo preveliko")},
-      {"blanks after the labels", '\t', "1 1 2", "\n1 2 2\n", "OK\n1\n1 7\n"},
-      {"a number after the labels", '7', "1 1 2 ", "\n1 2 2\n",
+      {"tabs after the labels", block + "1 1 2", '\t', "\n1 2 2\n", "OK\n1\n1 7\n"},
+      {"a number after the labels", block + "1 1 2 ", '7', "\n1 2 2\n",
        failure(171, "v 4. vrstici je vec kot 3 stevil")},
+      {"contestant line", "", '1', "\nTolvarustepnik\n",
+       failure(216, "stevilka tekmovalca bi morala imeti 6 stevk")},
+      {"words after a block's number", kHeader + "1 ", 'x', "\n1 1 2\n1 2 2\n", "OK\n1\n1 7\n"},
+      {"empty lines between blocks", kHeader, '\n', "1\n1 1 2\n1 2 2\n", "OK\n1\n1 7\n"},
   };
   for (const LongLineCase& c : cases) {
-    writeLargeFile(at("submission.txt"), kHeader + "1\n" + c.lead, c.fill, k200MB, c.tail);
+    writeLargeFile(at("submission.txt"), c.head, c.fill, k200MB, c.tail);
     const ProgramRun result =
         run({"eval", at("input.txt"), at("submission.txt"), at("report.txt")});
     EXPECT_EQ(result.status, 0) << c.name;

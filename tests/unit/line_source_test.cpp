@@ -52,6 +52,42 @@ TEST(LineSource, SplitsLinesTheSameInEveryBlockSize) {
   }
 }
 
+struct HeadCase {
+  std::string bytes;
+  std::size_t keep;
+  std::string head;
+  std::size_t length;
+};
+
+TEST(LineSource, KeepsOnlyTheHeadOfALongLine) {
+  const std::vector<HeadCase> cases = {
+      {"123456\nnext\n", 7, "123456", 6},
+      {"123456\r\nnext\n", 7, "123456", 6},
+      {"1234567\r\nnext\n", 7, "1234567", 7},
+      {"12345678\r\nnext\n", 7, "1234567", 8},
+      {"123456\r\r\nnext\n", 7, "123456\r", 7},
+      {"\r\nnext\n", 7, "", 0},
+      {std::string(1000, 'x') + "\nnext\n", 3, "xxx", 1000},
+      {"12345\r", 7, "12345\r", 6},  // no LF: the CR belongs to the line
+  };
+  for (const HeadCase& c : cases) {
+    for (const std::size_t blockSize : kBlockSizes) {
+      MemoryByteSource source(c.bytes);
+      LineSource lines(source, blockSize);
+      std::string head;
+      EXPECT_EQ(lines.readLineHead(head, c.keep), c.length) << '"' << c.bytes << '"';
+      EXPECT_EQ(head, c.head) << '"' << c.bytes << "\" in blocks of " << blockSize;
+      std::string next;
+      lines.readLine(next);
+      EXPECT_EQ(next, c.bytes.find('\n') == std::string::npos ? "" : "next") << '"' << c.bytes;
+    }
+  }
+  MemoryByteSource empty("");
+  LineSource lines(empty);
+  std::string head;
+  EXPECT_EQ(lines.readLineHead(head, 7), std::nullopt);
+}
+
 TEST(LineSource, AnEmptyInputStaysAtItsEnd) {
   MemoryByteSource source("");
   LineSource lines(source, 4);
