@@ -64,18 +64,5 @@ TEST(BlockLine, ReadsAsTheWholeLineWouldOnRandomLines) {
   }
 }
 
-TEST(BlockLine, SkipsTheRestOfALineAfterItsNumberUnstored) {
-  const std::string bytes = " 12" + std::string(100000, 'x') + "\nnext\n";
-  MemoryByteSource source(bytes);
-  LineSource lines(source, 64);
-  std::string text;
-  const BlockLine line = readBlockLine(lines, text);
-  EXPECT_EQ(line.kind, BlockLine::Kind::kNumber);
-  EXPECT_EQ(line.number, 12);
-  EXPECT_LE(text.size(), 1u);
-  lines.readLine(text);
-  EXPECT_EQ(text, "next");
-}
-
 }  // namespace
 }  // namespace pelvano

@@ -49,28 +49,12 @@ TEST(LeadingInteger, ParsesLikeScanfAndSaturates) {
   }
 }
 
-struct FourCase {
-  std::string text;
-  std::vector<std::int32_t> expected;
-};
-
-TEST(LeadingInteger, ReadsUpToFourInARow) {
-  const std::vector<FourCase> cases = {
-      {"1 3 2 2", {1, 3, 2, 2}},
-      {"1-2 3 4", {1, -2, 3, 4}},
-      {"1 5 5 3 and more", {1, 5, 5, 3}},
-      {"1 2 3 4 5", {1, 2, 3, 4}},
-      {"1 2 2", {1, 2, 2}},
-      {"1 x 2 2", {1}},
-      {"\t1\r2\v3\f4", {1, 2, 3, 4}},
-      {"1 99999999999 1 1", {1, 2147483647, 1, 1}},
-      {"", {}},
-  };
-  for (const FourCase& c : cases) {
-    const LeadingIntegers parsed = parseLeadingIntegers(c.text);
-    EXPECT_EQ(std::vector<std::int32_t>(parsed.values, parsed.values + parsed.count), c.expected)
-        << '"' << c.text << '"';
-  }
+TEST(LeadingInteger, ReadsFourInARowAsTheCaseLineNeeds) {
+  const LeadingIntegers parsed = parseLeadingIntegers("\t1-2\r3\v4 5 and more");
+  ASSERT_EQ(parsed.count, 4);
+  EXPECT_EQ(std::vector<std::int32_t>(parsed.values, parsed.values + 4),
+            (std::vector<std::int32_t>{1, -2, 3, 4}));
+  EXPECT_EQ(parseLeadingIntegers("1 2 x 4").count, 2);
 }
 
 }  // namespace

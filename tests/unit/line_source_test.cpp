@@ -88,15 +88,5 @@ TEST(LineSource, KeepsOnlyTheHeadOfALongLine) {
   EXPECT_EQ(lines.readLineHead(head, 7), std::nullopt);
 }
 
-TEST(LineSource, AnEmptyInputStaysAtItsEnd) {
-  MemoryByteSource source("");
-  LineSource lines(source, 4);
-  std::string line = "old";
-  EXPECT_FALSE(lines.readLine(line));
-  EXPECT_EQ(line, "");
-  EXPECT_FALSE(lines.readLine(line));
-  EXPECT_TRUE(lines.atEnd());
-}
-
 }  // namespace
 }  // namespace pelvano
