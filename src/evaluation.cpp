@@ -50,8 +50,17 @@ std::string successReport(const std::deque<CaseResult>& results) {
 std::string failureReport(const EAssertion& failure) {
   // The message is printed as a C string: a NUL byte from quoted input ends it there.
   const std::string_view message(failure.message.c_str());
-  return "Napaka [" + failure.sourceName + ":" + decimal(failure.code) +
-         "]: " + std::string(message) + "\n-1\n";
+  // Assembled in place: a message may quote a line of hundreds of megabytes.
+  std::string report;
+  report.reserve(message.size() + failure.sourceName.size() + 32);
+  report += "Napaka [";
+  report += failure.sourceName;
+  report += ':';
+  report += decimal(failure.code);
+  report += "]: ";
+  report += message;
+  report += "\n-1\n";
+  return report;
 }
 
 std::string evaluate(ByteSource& task, ByteSource& submission) {
