@@ -4,9 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "evaluation.h"
-#include "piece_size.h"
-#include "report_check.h"
+#include "pieces.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
@@ -17,8 +15,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view task = input.substr(0, marker);
   const std::string_view submission =
       marker == std::string_view::npos ? std::string_view() : input.substr(marker + kMarker.size());
-  pelvano::fuzzing::TricklingSource taskSource(task, piece);
-  pelvano::fuzzing::TricklingSource submissionSource(submission, piece);
-  pelvano::fuzzing::checkReport(pelvano::evaluate(taskSource, submissionSource));
+  pelvano::fuzzing::evaluateAndCheck(task, submission, piece);
   return 0;
 }

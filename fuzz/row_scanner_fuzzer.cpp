@@ -10,7 +10,7 @@
 
 #include "input/line_source.h"
 #include "input/row_scanner.h"
-#include "piece_size.h"
+#include "pieces.h"
 #include "reference_row_scan.h"
 
 namespace {

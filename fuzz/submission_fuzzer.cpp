@@ -4,9 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "evaluation.h"
-#include "piece_size.h"
-#include "report_check.h"
+#include "pieces.h"
 
 namespace {
 
@@ -24,10 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   const std::size_t piece = pelvano::fuzzing::pieceSize(data[0]);
   const std::string_view submission(reinterpret_cast<const char*>(data) + 1, size - 1);
-  pelvano::fuzzing::TricklingSource taskSource(kTask, piece);
-  pelvano::fuzzing::TricklingSource submissionSource(submission, piece);
-  const std::string report = pelvano::evaluate(taskSource, submissionSource);
-  pelvano::fuzzing::checkReport(report);
+  const std::string report = pelvano::fuzzing::evaluateAndCheck(kTask, submission, piece);
   // The task is valid, so no task-file check may ever fire.
   if (report.starts_with("Napaka [Pelvano:")) {
     const int code = std::atoi(report.c_str() + 16);
