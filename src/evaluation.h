@@ -7,7 +7,6 @@
 #include <istream>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "check_failure.h"
 #include "input/byte_source.h"

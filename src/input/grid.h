@@ -30,9 +30,6 @@ class PaddedGrid {
   std::ptrdiff_t indexOf(std::int32_t row, std::int32_t column) const {
     return (row + 1) * stride() + column + 1;
   }
-  std::int32_t at(std::int32_t row, std::int32_t column) const {
-    return cells_[indexOf(row, column)];
-  }
   std::int32_t* row(std::int32_t r) const { return cells_ + indexOf(r, 0); }
 
   // All cells, border included, addressed by indexOf.

@@ -3,7 +3,6 @@
 
 #include <deque>
 #include <string>
-#include <vector>
 
 #include "input/arrangement.h"
 #include "input/line_source.h"

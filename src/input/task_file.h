@@ -2,7 +2,6 @@
 #pragma once
 
 #include <deque>
-#include <vector>
 
 #include "input/cell_arena.h"
 #include "input/line_source.h"
