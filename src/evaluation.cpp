@@ -1,11 +1,14 @@
 #include "evaluation.h"
 
 #include <charconv>
+#include <exception>
+#include <new>
+#include <utility>
 
 #include "input/arrangement.h"
 #include "input/line_source.h"
 #include "input/submission_file.h"
-#include "input/task_file.h"
+#include "scoring/region_finder.h"
 
 namespace pelvano {
 namespace {
@@ -16,24 +19,67 @@ void appendDecimal(std::string& text, std::int32_t number) {
   text.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
 }
 
-std::deque<CaseResult> scoreSubmission(ByteSource& source, const std::deque<TestCase>& cases) {
-  LineSource file(source);
-  SubmissionReader reader(file, cases);
-  reader.readHeader();
-  std::deque<CaseResult> results;
-  Arrangement arrangement;
-  while (reader.readBlock(arrangement)) {
-    results.push_back({arrangement.caseNumber, arrangement.scoreArrangement()});
+void describeUnexpected(Outcome& outcome, const char* reason) {
+  outcome.kind = Outcome::Kind::kUnexpected;
+  try {
+    outcome.reason = reason;
+  } catch (...) {
+    // The reason is for people; without memory for it, the kind says enough.
   }
-  return results;
 }
 
-Task readTask(ByteSource& source) {
-  LineSource file(source);
-  return readTaskFile(file);
+// The one place where failures are caught: runs `work` and says how it ended.
+template <class Work>
+Outcome guarded(Work&& work) noexcept {
+  Outcome outcome;
+  try {
+    try {
+      work();
+    } catch (EAssertion& failure) {
+      // Moved, not copied: a message may quote a line of hundreds of megabytes.
+      outcome.kind = Outcome::Kind::kRejected;
+      outcome.failure = std::move(failure);
+    }
+  } catch (const std::bad_alloc&) {
+    describeUnexpected(outcome, "memory exhausted");
+  } catch (const std::exception& error) {
+    describeUnexpected(outcome, error.what());
+  } catch (...) {
+    describeUnexpected(outcome, "unknown failure");
+  }
+  return outcome;
 }
 
 }  // namespace
+
+TaskReading readTask(ByteSource& source) {
+  TaskReading reading;
+  reading.outcome = guarded([&] {
+    LineSource file(source);
+    reading.task = readTaskFile(file);
+  });
+  source.close();
+  return reading;
+}
+
+Evaluation evaluateSubmission(const Task& task, ByteSource& source) {
+  Evaluation evaluation;
+  evaluation.outcome = guarded([&] {
+    LineSource file(source);
+    SubmissionReader reader(file, task.cases);
+    evaluation.contestant = reader.readContestant();
+    reader.readTaskName();
+    Arrangement arrangement;
+    RegionFinder finder;
+    while (reader.readBlock(arrangement)) {
+      evaluation.results.push_back({arrangement.caseNumber, arrangement.scoreArrangement(finder)});
+    }
+  });
+  // A report holds all results or one failure, never the results before a failure.
+  if (evaluation.outcome.kind != Outcome::Kind::kPassed) evaluation.results.clear();
+  source.close();
+  return evaluation;
+}
 
 std::string successReport(const std::deque<CaseResult>& results) {
   std::string report = "OK\n" + decimal(static_cast<std::int64_t>(results.size())) + "\n";
@@ -63,18 +109,30 @@ std::string failureReport(const EAssertion& failure) {
   return report;
 }
 
-std::string evaluate(ByteSource& task, ByteSource& submission) {
-  // The outer handler also takes what the inner one may raise while building its report.
+std::string reportText(const Evaluation& evaluation) {
   try {
-    try {
-      const Task taskCases = readTask(task);
-      return successReport(scoreSubmission(submission, taskCases.cases));
-    } catch (const EAssertion& failure) {
-      return failureReport(failure);
+    switch (evaluation.outcome.kind) {
+      case Outcome::Kind::kPassed:
+        return successReport(evaluation.results);
+      case Outcome::Kind::kRejected:
+        return failureReport(evaluation.outcome.failure);
+      case Outcome::Kind::kUnexpected:
+        break;
     }
   } catch (...) {
-    return std::string(kUnexpectedFailureReport);
+    // Without memory for the report itself, the report says so.
   }
+  return std::string(kUnexpectedFailureReport);
+}
+
+std::string evaluate(ByteSource& task, ByteSource& submission) {
+  TaskReading reading = readTask(task);
+  if (reading.outcome.kind != Outcome::Kind::kPassed) {
+    Evaluation failed;
+    failed.outcome = std::move(reading.outcome);
+    return reportText(failed);
+  }
+  return reportText(evaluateSubmission(reading.task, submission));
 }
 
 std::string evaluate(std::istream& task, std::istream& submission) {

@@ -1,5 +1,5 @@
-// The evaluation driver: reads the task and the submission, scores every block, and makes
-// the report.
+// The evaluation driver: reads the task once, then judges submissions against it, each
+// giving its outcome as values and the report that `Pelvano eval` writes for it.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +10,7 @@
 
 #include "check_failure.h"
 #include "input/byte_source.h"
+#include "input/task_file.h"
 
 namespace pelvano {
 
@@ -19,16 +20,50 @@ struct CaseResult {
   std::int32_t score;
 };
 
+// How reading a file went. Every failed check anywhere ends up here, caught once.
+struct Outcome {
+  enum class Kind {
+    kPassed,      // every check passed
+    kRejected,    // a check failed: `failure`
+    kUnexpected,  // anything else went wrong (memory exhausted, a read error): `reason`
+  };
+  Kind kind = Kind::kPassed;
+  EAssertion failure;
+  std::string reason;
+};
+
+// The task file read and checked once; its cases are then only read, so any number of
+// submissions, on any number of threads, may be judged against it.
+struct TaskReading {
+  Task task;  // the cases, when the task passed
+  Outcome outcome;
+};
+
+// One submission judged.
+struct Evaluation {
+  Outcome outcome;
+  std::string contestant;          // line 1, once it passed its checks
+  std::deque<CaseResult> results;  // every scored block in submission order, when it passed
+};
+
 inline constexpr std::string_view kUnexpectedFailureReport =
     "Nepricakovana napaka.  Predlagamo, da obvestis organizatorje tekmovanja.\n-1\n";
 
+// Reads the task to its last case, then closes the source at once: nothing after the last
+// case is read, and a writer at the other end of a pipe is not kept waiting.
+TaskReading readTask(ByteSource& source);
+
+// Judges one submission against a task that passed; the source is closed at its end.
+Evaluation evaluateSubmission(const Task& task, ByteSource& source);
+
+// The report's whole text: the success report, the failure report of the failed check, or the
+// unexpected-failure report (also when the report itself cannot be built).
+std::string reportText(const Evaluation& evaluation);
 std::string successReport(const std::deque<CaseResult>& results);
 std::string failureReport(const EAssertion& failure);
 
-// Runs one evaluation and returns the report's whole text: the success report, or the
-// failure report of the first failed check, or the unexpected-failure report when anything
-// else goes wrong (memory exhausted, a read error). The task is read to its last case before
-// the submission's first byte is asked for.
+// One whole run as `Pelvano eval` makes it: the task, then the submission (whose first byte is
+// asked for only once the task has passed), and the report's text.
 std::string evaluate(ByteSource& task, ByteSource& submission);
 std::string evaluate(std::istream& task, std::istream& submission);
 

@@ -7,30 +7,41 @@
 #include "input/grid.h"
 #include "input/line_source.h"
 #include "input/test_case.h"
+#include "scoring/region_finder.h"
 
 namespace pelvano {
 
+// The driver keeps one record and binds it to every block in turn, so its storage is
+// allocated only when a larger grid comes. Not copyable: one block's labels are read once
+// and consumed once.
 class Arrangement {
  public:
   std::int32_t w = 0;
   std::int32_t h = 0;
   std::int32_t d = 0;
-  LabelGrid labels;  // 0 to 999999999 as read; negative once visited by the scorer
   std::int32_t caseNumber = 0;
   const TestCase* testCase = nullptr;  // in the driver's list, which outlives the block
 
-  // Binds this record to `boundCase` and reads its h label rows. `line` is the number of the
-  // next line to be read and advances past each row. A reused record keeps its storage.
-  void readArrangement(LineSource& file, LineCounter& line, std::int32_t number,
+  Arrangement() = default;
+  Arrangement(const Arrangement&) = delete;
+  Arrangement& operator=(const Arrangement&) = delete;
+
+  // The h rows of w labels: 0 to 999999999 as read, negative once scored. The grid's border
+  // reads as already visited.
+  LabelGrid labels() { return LabelGrid(labelCells_.data(), w, h); }
+
+  // Binds this record to `boundCase` and reads its h label rows. `nextLine` is the number of
+  // the next line to be read and advances past each row.
+  void readArrangement(LineSource& file, LineCounter& nextLine, std::int32_t number,
                        const TestCase& boundCase);
 
   // The spread of the regions' populations; fails when the labelling has not exactly d
-  // regions. Consumes the labels: an arrangement is scored once.
-  std::int32_t scoreArrangement();
+  // regions. Consumes the labels: an arrangement is scored once. `finder` holds the flood
+  // fill's queue from block to block.
+  std::int32_t scoreArrangement(RegionFinder& finder);
 
  private:
-  std::vector<std::int32_t> labelCells_;  // the cells `labels` views, kept for the next block
-  std::vector<std::uint32_t> workQueue_;  // the flood fill's queue, kept for the next block
+  std::vector<std::int32_t> labelCells_;  // padded, as LabelGrid addresses them
 };
 
 }  // namespace pelvano

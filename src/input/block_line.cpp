@@ -13,7 +13,7 @@ std::int32_t readNumber(LineSource& file, bool negative) {
   for (;;) {
     if (kindOf(*p) == ByteKind::kDigit) {
       magnitude = addDigit(magnitude, *p++);
-    } else if (*p != '\n' || !file.isBlockEnd(p) || file.isBlockEnd(p = file.nextBlock())) {
+    } else if (*p != '\n' || !file.continuesAfter(p)) {
       break;
     }
   }
@@ -35,9 +35,9 @@ BlockLine readBlockLine(LineSource& file, std::string& text) {
     const char c = *p;
     const ByteKind kind = kindOf(c);
     if (kind == ByteKind::kLineFeed) {
-      if (file.isBlockEnd(p) && !file.isBlockEnd(p = file.nextBlock())) continue;
+      if (file.continuesAfter(p)) continue;
       // The line ends before any digit: at a line feed, or at the file's end.
-      const bool lineFeed = !file.isBlockEnd(p);
+      const bool lineFeed = !file.endsInput(p);
       file.setPosition(lineFeed ? p + 1 : p);
       if (lineFeed && !text.empty() && text.back() == '\r') text.pop_back();
       return {text.empty() ? BlockLine::Kind::kEmpty : BlockLine::Kind::kNoNumber};

@@ -13,18 +13,27 @@
 namespace pelvano {
 
 FileByteSource::~FileByteSource() {
-  if (descriptor_ >= 0) ::close(descriptor_);
+  close();
 }
 
 void FileByteSource::open() {
   opened_ = true;
   descriptor_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
-  if (descriptor_ < 0) return;
+  if (descriptor_ < 0) {
+    openError_ = errno;
+    return;
+  }
   struct stat status {};
   if (::fstat(descriptor_, &status) != 0 || S_ISDIR(status.st_mode)) {
-    ::close(descriptor_);
-    descriptor_ = -1;
+    openError_ = S_ISDIR(status.st_mode) ? EISDIR : errno;
+    close();
   }
+}
+
+void FileByteSource::close() {
+  opened_ = true;
+  if (descriptor_ >= 0) ::close(descriptor_);
+  descriptor_ = -1;
 }
 
 std::size_t FileByteSource::read(char* into, std::size_t capacity) {

@@ -14,6 +14,9 @@ class ByteSource {
   // Fills up to `capacity` bytes and returns how many; 0 means the input has ended.
   // A read error throws (it must never pass for the end of the input).
   virtual std::size_t read(char* into, std::size_t capacity) = 0;
+  // Lets go of what stands behind the source as soon as it is no longer read (a writer on
+  // the other end of a pipe is then not left waiting); later reads find no byte.
+  virtual void close() {}
 };
 
 // A file named by path. It is opened at the first read, so a file is opened only when the
@@ -26,6 +29,11 @@ class FileByteSource final : public ByteSource {
   FileByteSource& operator=(const FileByteSource&) = delete;
 
   std::size_t read(char* into, std::size_t capacity) override;
+  void close() override;
+
+  // Why the file could not be opened (an errno value, EISDIR for a directory), or 0 if it
+  // was opened or has not been asked for yet.
+  int openError() const { return openError_; }
 
  private:
   void open();
@@ -33,6 +41,7 @@ class FileByteSource final : public ByteSource {
   std::string path_;
   int descriptor_ = -1;
   bool opened_ = false;
+  int openError_ = 0;
 };
 
 class StreamByteSource final : public ByteSource {

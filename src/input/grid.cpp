@@ -4,7 +4,7 @@
 
 namespace pelvano {
 
-void PaddedGrid::fillBorder(std::int32_t value) {
+void PaddedGrid::fillBorder(std::int32_t value) const {
   const std::ptrdiff_t columns = stride();
   const std::ptrdiff_t rows = height_ + 2;
   std::fill_n(cells_, columns, value);

@@ -20,7 +20,7 @@ class PaddedGrid {
     return (static_cast<std::size_t>(width) + 2) * (static_cast<std::size_t>(height) + 2);
   }
 
-  void fillBorder(std::int32_t value);
+  void fillBorder(std::int32_t value) const;
 
   std::int32_t width() const { return width_; }
   std::int32_t height() const { return height_; }

@@ -47,17 +47,26 @@ class LineSource {
   // True when no byte is left: the next read finds no line.
   bool atEnd();
 
-  // The scanner's access: the first unread byte, and whether a '\n' found at `p` is the
-  // block's sentinel rather than a real line feed.
+  // The scanners' access: the first unread byte, and where they leave off.
   const char* position() const { return position_; }
   void setPosition(const char* p) { position_ = p; }
-  bool isBlockEnd(const char* p) const { return p == end_; }
 
-  // Reads the next block and returns its first byte. At the end of the input that is the
-  // sentinel of an empty block, so isBlockEnd holds for it.
-  const char* nextBlock();
+  // The block-end protocol, for a scanner that has found a '\n' at `p`. That byte is a line
+  // feed, the sentinel at the input's end, or the sentinel of a block after which the input
+  // goes on. In the last case the next block is read, `p` moves to its first byte and the
+  // result is true. Otherwise the result is false and `p` stays; endsInput(p) then tells the
+  // input's end from a line feed.
+  bool continuesAfter(const char*& p) {
+    if (p != end_) return false;
+    p = nextBlock();
+    return p != end_;
+  }
+  bool endsInput(const char* p) const { return p == end_; }
 
  private:
+  // Reads the next block and returns its first byte. At the end of the input that is the
+  // sentinel of an empty block.
+  const char* nextBlock();
   void endBlock(std::size_t count);
 
   ByteSource& source_;

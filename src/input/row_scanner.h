@@ -8,13 +8,9 @@
 #include "input/byte_kind.h"
 #include "input/eight_digits.h"
 #include "input/line_source.h"
+#include "input/row_failure.h"
 
 namespace pelvano {
-
-// Why a row was refused, with the argument its message prints:
-//   kTooFew: the count of numbers accepted on the line; kNotDigit: the byte's code, 0 to 255;
-//   kOverflow, kTooLarge, kTotal: the number's position, 1 to w; kTooMany: w.
-enum class RowFailure { kTooFew, kNotDigit, kOverflow, kTooLarge, kTotal, kTooMany };
 
 // What differs between the task's and the submission's rows.
 struct RowProfile {
@@ -42,7 +38,7 @@ inline void skipToNumber(LineSource& source, const char*& p, std::int32_t j, Fai
       ++p;
     } else if (kind == ByteKind::kOther) {
       fail(RowFailure::kNotDigit, byteCode(*p));
-    } else if (!source.isBlockEnd(p) || source.isBlockEnd(p = source.nextBlock())) {
+    } else if (!source.continuesAfter(p)) {
       fail(RowFailure::kTooFew, j);
     }
   }
@@ -53,6 +49,10 @@ struct DigitRun {
   std::uint64_t value;
   char next;
 };
+
+// The word loads read up to seven bytes past the first non-digit, which may be the sentinel.
+static_assert(LineSource::kReadAhead >= sizeof(std::uint64_t),
+              "a word loaded at the sentinel stays inside the line source's buffer");
 
 // Reads the digits at `p`, eight at a time, leaving `p` on the byte after them. The value is tested
 // whenever more digits may follow, so it stays far inside 64 bits; past the 32-bit range it would
@@ -76,9 +76,11 @@ inline DigitRun readDigits(LineSource& source, const char*& p, std::int32_t posi
     value = value * kPowersOfTen[bit >> 3] + leadingDigitsValue(digits, bit);
     p += bit >> 3;
     const auto next = static_cast<char>(word >> (bit - 7));
-    if (next != '\n' || !source.isBlockEnd(p)) return {value, next};
-    if (value > kInt32Max) fail(RowFailure::kOverflow, position);  // settled: read no further
-    if (source.isBlockEnd(p = source.nextBlock())) return {value, '\n'};
+    if (next == '\n') {
+      if (value > kInt32Max) fail(RowFailure::kOverflow, position);  // settled: read no further
+      if (source.continuesAfter(p)) continue;
+    }
+    return {value, next};
   }
 }
 
@@ -91,11 +93,9 @@ inline void finishRow(LineSource& source, const char*& p, std::int32_t width,
     if (kind == ByteKind::kBlank) {
       ++p;
     } else if (kind == ByteKind::kLineFeed) {
-      if (!source.isBlockEnd(p)) {
-        ++p;
-        return;
-      }
-      if (source.isBlockEnd(p = source.nextBlock())) return;
+      if (source.continuesAfter(p)) continue;
+      if (!source.endsInput(p)) ++p;
+      return;
     } else {
       fail(RowFailure::kTooMany, width);
     }

@@ -9,7 +9,7 @@
 
 namespace pelvano {
 
-void SubmissionReader::readHeader() {
+std::string SubmissionReader::readContestant() {
   // Only a line of exactly six bytes is looked at further, so no more is kept.
   const std::optional<std::size_t> length = file_.readLineHead(text_, 7);
   if (!length) failCheck(215, "manjka stevilka tekmovalca");
@@ -17,6 +17,10 @@ void SubmissionReader::readHeader() {
   if (!parseLeadingInteger(text_)) {
     failCheck(218, "v prvi vrstici bi morala biti stevilka tekmovalca, ne pa " + quoted(text_));
   }
+  return text_;
+}
+
+void SubmissionReader::readTaskName() {
   if (!file_.readLine(text_)) failCheck(219, "manjka druga vrstica");
   if (text_ != kTaskName) {
     failCheck(220, "v drugi vrstici bi moral biti niz \"Tolvarustepnik\", ne pa " + quoted(text_));
@@ -26,20 +30,23 @@ void SubmissionReader::readHeader() {
 bool SubmissionReader::readBlock(Arrangement& arrangement) {
   BlockLine first = readBlockLine(file_, text_);
   for (; first.kind == BlockLine::Kind::kEmpty; first = readBlockLine(file_, text_))
-    ++line_;
+    ++nextLine_;
   if (first.kind == BlockLine::Kind::kEnd) return false;
   if (first.kind == BlockLine::Kind::kNoNumber) {
-    failCheck(228, "v " + decimal(line_) + ". vrstici bi morala biti stevilka testnega primera, " +
-                       "ne pa " + quoted(text_));
+    failCheck(228, "v " + decimal(nextLine_) +
+                       ". vrstici bi morala biti stevilka testnega primera, " + "ne pa " +
+                       quoted(text_));
   }
   const std::int32_t number = first.number;
   // Case k stands at position k - 1, so the case is found by index, not by a search.
   if (number < 1 || static_cast<std::size_t>(number) > cases_.size()) {
-    failCheck(230, "v " + decimal(line_) + ". vrstici se pojavlja neveljavna stevilka testnega " +
+    failCheck(230, "v " + decimal(nextLine_) +
+                       ". vrstici se pojavlja neveljavna stevilka testnega " +
                        "primera: " + decimal(number));
   }
-  ++line_;
-  arrangement.readArrangement(file_, line_, number, cases_[static_cast<std::size_t>(number) - 1]);
+  ++nextLine_;
+  arrangement.readArrangement(file_, nextLine_, number,
+                              cases_[static_cast<std::size_t>(number) - 1]);
   return true;
 }
 

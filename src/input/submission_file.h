@@ -16,8 +16,10 @@ class SubmissionReader {
   SubmissionReader(LineSource& file, const std::deque<TestCase>& cases)
       : file_(file), cases_(cases) {}
 
-  // Checks the contestant-number line and the task-name line.
-  void readHeader();
+  // Checks line 1, the contestant number, and returns it.
+  std::string readContestant();
+  // Checks line 2, the task's name.
+  void readTaskName();
 
   // Reads the next block into `arrangement`, skipping empty lines before it; false when the
   // file has ended.
@@ -26,7 +28,7 @@ class SubmissionReader {
  private:
   LineSource& file_;
   const std::deque<TestCase>& cases_;
-  LineCounter line_ = 3;  // the number of the next line to be read
+  LineCounter nextLine_ = 3;  // the number of the next line to be read
   std::string text_;
 };
 

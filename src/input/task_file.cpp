@@ -27,13 +27,13 @@ Task readTaskFile(LineSource& file) {
   // The count comes from the file, so nothing is reserved by it: the list grows as the
   // cases are actually read.
   Task task;
-  LineCounter line = 2;
+  LineCounter lastLineRead = 2;
   for (std::int64_t i = 1; i <= *count; ++i) {
-    const LineCounter firstLine = line;
+    const LineCounter lineBeforeCase = lastLineRead;
     TestCase testCase;
-    testCase.readTestCase(file, line, task.cells);
+    testCase.readTestCase(file, lastLineRead, task.cells);
     if (testCase.number != i) {
-      failCheck(207, "v vrsticah " + decimal(firstLine) + ".." + decimal(line) +
+      failCheck(207, "v vrsticah " + decimal(lineBeforeCase) + ".." + decimal(lastLineRead) +
                          " bi moral biti testni primer stevilka " + decimal(i) + ", ne pa " +
                          decimal(testCase.number));
     }

@@ -23,9 +23,9 @@ class TestCase {
   PopulationGrid populations;  // its cells live in the task's arena
 
   // Reads this case's block: the empty separator line, the case line and h grid rows, the
-  // grid stored in `cells`. `line` is the number of the last line read and advances with
-  // every line read.
-  void readTestCase(LineSource& file, LineCounter& line, CellArena& cells);
+  // grid stored in `cells`. `lastLineRead` is the number of the last line read and advances
+  // with every line read.
+  void readTestCase(LineSource& file, LineCounter& lastLineRead, CellArena& cells);
 };
 
 }  // namespace pelvano
