@@ -11,21 +11,13 @@
 
 namespace pelvano::fuzzing {
 
-using testing::TricklingSource;
-
-inline constexpr std::size_t kWhole = std::size_t{1} << 20;
+using test::evaluateInPieces;
+using test::kWhole;
 
 // The first byte of a fuzzer's input chooses how the rest is handed over: whole, or in
 // pieces of 1 to 7 bytes, so that block boundaries fall everywhere.
 inline std::size_t pieceSize(unsigned char choice) {
   return choice % 8 == 0 ? kWhole : choice % 8;
-}
-
-inline std::string evaluateInPieces(std::string_view task, std::string_view submission,
-                                    std::size_t piece) {
-  TricklingSource taskSource(task, piece);
-  TricklingSource submissionSource(submission, piece);
-  return evaluate(taskSource, submissionSource);
 }
 
 // Evaluates with the bytes handed over in `piece`s, checks the report's shape, and checks

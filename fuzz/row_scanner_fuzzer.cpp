@@ -34,8 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // A CR before the LF is white space to the scanner, so the reference may keep it.
   const std::string_view line = bytes.substr(0, bytes.find('\n'));
 
-  const testing::RowOutcome expected = testing::referenceScan(line, width, profile, startTotal);
-  fuzzing::TricklingSource source(bytes, piece);
+  const test::RowOutcome expected = test::referenceScan(line, width, profile, startTotal);
+  test::TricklingSource source(bytes, piece);
   LineSource lines(source, std::min<std::size_t>(piece, 4096));
   if (lines.atEnd()) return 0;  // no line: the readers report the missing line themselves
   std::vector<std::int32_t> numbers(static_cast<std::size_t>(width), -1);

@@ -1,5 +1,11 @@
 // Runs the built program on real files and compares what it writes byte for byte.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <algorithm>
 #include <filesystem>
@@ -7,13 +13,12 @@
 #include <vector>
 
 #include "program_runner.h"
+#include "sample_files.h"
 
-namespace pelvano::testing {
+namespace pelvano::test {
 namespace {
 
 const std::string kUsage = "Uporaba: Pelvano eval input.txt submission.txt report.txt\n";
-const std::string kSmallTask = "Tolvarustepnik\n1\n\n1 3 2 2\n1 2 3\n4 5 6\n";
-const std::string kSmallAnswer = "123456\nTolvarustepnik\n1\n1 1 2\n1 2 2\n";
 
 using EndToEnd = ProgramTest;
 
@@ -161,5 +166,40 @@ TEST_F(EndToEnd, RefusesAReportItCannotWriteSafely) {
   EXPECT_FALSE(fs::exists(at("no-such-folder")));
 }
 
+// Writes `bytes` to the pipe at `path` until it is all written or the reader has gone.
+void writeToPipe(const fs::path& path, const std::string& bytes) {
+  const int pipe = ::open(path.c_str(), O_WRONLY);
+  std::size_t written = 0;
+  while (pipe >= 0 && written < bytes.size()) {
+    const ssize_t count = ::write(pipe, bytes.data() + written, bytes.size() - written);
+    if (count <= 0) break;  // EPIPE: the reader has closed its end
+    written += static_cast<std::size_t>(count);
+  }
+  if (pipe >= 0) ::close(pipe);
+}
+
+TEST_F(EndToEnd, LetsGoOfATaskPipeAtItsLastCase) {
+  // A writer that sends the task with a megabyte after its last case, then the submission:
+  // unless the task's pipe is closed at the last case, the writer blocks on a full pipe
+  // while the program waits for a submission nobody writes.
+  ASSERT_EQ(::mkfifo(at("task.pipe").c_str(), 0600), 0);
+  ASSERT_EQ(::mkfifo(at("submission.pipe").c_str(), 0600), 0);
+  const pid_t writer = ::fork();
+  if (writer == 0) {
+    ::signal(SIGPIPE, SIG_IGN);
+    ::alarm(30);  // never outlives a hanging test
+    writeToPipe(at("task.pipe"), kSmallTask + std::string(1 << 20, '\n'));
+    writeToPipe(at("submission.pipe"), kSmallAnswer);
+    ::_exit(0);
+  }
+  const ProgramRun result =
+      run({"eval", at("task.pipe"), at("submission.pipe"), at("report.txt")}, std::nullopt, 20);
+  int writerStatus = 0;
+  ::waitpid(writer, &writerStatus, 0);
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(readFile(at("report.txt")), "OK\n1\n1 7\n");
+  EXPECT_TRUE(WIFEXITED(writerStatus));
+}
+
 }  // namespace
-}  // namespace pelvano::testing
+}  // namespace pelvano::test

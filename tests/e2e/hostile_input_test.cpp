@@ -8,15 +8,15 @@
 
 #include "expected_reports.h"
 #include "program_runner.h"
+#include "sample_files.h"
 
-namespace pelvano::testing {
+namespace pelvano::test {
 namespace {
 
 using namespace std::string_literals;
 using HostileInput = ProgramTest;
 
-const std::string kSmallTask = "Tolvarustepnik\n1\n\n1 3 2 2\n1 2 3\n4 5 6\n";
-const std::string kHeader = "123456\nTolvarustepnik\n";
+const std::string& kHeader = kSubmissionHeader;
 
 struct HostileCase {
   const char* name;
@@ -148,4 +148,4 @@ TEST_F(HostileInput, ReportsAnUnexpectedFailureWhenMemoryRunsOut) {
 #endif
 
 }  // namespace
-}  // namespace pelvano::testing
+}  // namespace pelvano::test

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-namespace pelvano::testing {
+namespace pelvano::test {
 
 namespace fs = std::filesystem;
 
@@ -48,9 +48,11 @@ class ProgramTest : public ::testing::Test {
 
   fs::path at(const std::string& name) const { return dir_ / name; }
 
-  // Runs the program with `arguments`; `addressSpace` limits its virtual memory in bytes.
+  // Runs the program with `arguments`; `addressSpace` limits its virtual memory in bytes, and
+  // a program still running after `hangSeconds` (if not 0) is ended by SIGALRM.
   ProgramRun run(const std::vector<std::string>& arguments,
-                 std::optional<rlim_t> addressSpace = std::nullopt) const {
+                 std::optional<rlim_t> addressSpace = std::nullopt,
+                 unsigned hangSeconds = 0) const {
     std::vector<std::string> words = {PELVANO_BINARY};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
@@ -68,6 +70,7 @@ class ProgramTest : public ::testing::Test {
         const rlimit limit{*addressSpace, *addressSpace};
         ::setrlimit(RLIMIT_AS, &limit);
       }
+      if (hangSeconds > 0) ::alarm(hangSeconds);
       ::execv(argv[0], argv.data());
       ::_exit(127);
     }
@@ -94,4 +97,4 @@ class ProgramTest : public ::testing::Test {
   fs::path dir_;
 };
 
-}  // namespace pelvano::testing
+}  // namespace pelvano::test

@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace pelvano::testing {
+namespace pelvano::test {
 
 inline std::string failure(int code, const std::string& message) {
   return "Napaka [Pelvano:" + std::to_string(code) + "]: " + message + "\n-1\n";
@@ -12,4 +12,4 @@ inline std::string failure(int code, const std::string& message) {
 inline const std::string kUnexpectedFailure =
     "Nepricakovana napaka.  Predlagamo, da obvestis organizatorje tekmovanja.\n-1\n";
 
-}  // namespace pelvano::testing
+}  // namespace pelvano::test

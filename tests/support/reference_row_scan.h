@@ -10,7 +10,7 @@
 
 #include "input/row_scanner.h"
 
-namespace pelvano::testing {
+namespace pelvano::test {
 
 struct RowOutcome {
   std::vector<std::int32_t> numbers;  // the numbers accepted before any refusal
@@ -54,4 +54,4 @@ inline RowOutcome referenceScan(std::string_view line, std::int32_t width,
   return outcome;
 }
 
-}  // namespace pelvano::testing
+}  // namespace pelvano::test

@@ -1,14 +1,16 @@
 // A byte source that hands its bytes over a few at a time, as a pipe may, so that block
-// boundaries fall everywhere in what is read.
+// boundaries fall everywhere in what is read; and the evaluation run on such sources.
 #pragma once
 
 #include <algorithm>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
+#include "evaluation.h"
 #include "input/byte_source.h"
 
-namespace pelvano::testing {
+namespace pelvano::test {
 
 class TricklingSource final : public ByteSource {
  public:
@@ -22,4 +24,14 @@ class TricklingSource final : public ByteSource {
   std::size_t piece_;
 };
 
-}  // namespace pelvano::testing
+inline constexpr std::size_t kWhole = std::string_view::npos;
+
+// The report of one evaluation, both files handed over `piece` bytes at a time.
+inline std::string evaluateInPieces(std::string_view task, std::string_view submission,
+                                    std::size_t piece = kWhole) {
+  TricklingSource taskSource(task, piece);
+  TricklingSource submissionSource(submission, piece);
+  return evaluate(taskSource, submissionSource);
+}
+
+}  // namespace pelvano::test

@@ -8,7 +8,7 @@
 #include "block_sizes.h"
 #include "input/leading_integer.h"
 
-namespace pelvano {
+namespace pelvano::test {
 namespace {
 
 // What a block line must read as: the whole line read, then its leading integer parsed.
@@ -65,4 +65,4 @@ TEST(BlockLine, ReadsAsTheWholeLineWouldOnRandomLines) {
 }
 
 }  // namespace
-}  // namespace pelvano
+}  // namespace pelvano::test

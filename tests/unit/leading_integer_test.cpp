@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace pelvano {
+namespace pelvano::test {
 namespace {
 
 struct OneCase {
@@ -58,4 +58,4 @@ TEST(LeadingInteger, ReadsFourInARowAsTheCaseLineNeeds) {
 }
 
 }  // namespace
-}  // namespace pelvano
+}  // namespace pelvano::test

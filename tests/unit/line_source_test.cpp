@@ -7,7 +7,7 @@
 
 #include "block_sizes.h"
 
-namespace pelvano {
+namespace pelvano::test {
 namespace {
 
 std::vector<std::string> readAllLines(std::string_view bytes, std::size_t blockSize) {
@@ -89,4 +89,4 @@ TEST(LineSource, KeepsOnlyTheHeadOfALongLine) {
 }
 
 }  // namespace
-}  // namespace pelvano
+}  // namespace pelvano::test

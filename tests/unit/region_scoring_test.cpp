@@ -1,3 +1,4 @@
+// Scoring through whole evaluations: the report each labelling gives.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -5,12 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "text_files.h"
+#include "reference_regions.h"
+#include "trickling_source.h"
 
-namespace pelvano {
+namespace pelvano::test {
 namespace {
-
-using testing::Rows;
 
 struct ScoringCase {
   const char* name;
@@ -21,8 +21,8 @@ struct ScoringCase {
 };
 
 std::string scoreOne(const Rows& populations, const Rows& labels, int d) {
-  return testing::evaluateText(testing::taskText({populations}, {d}),
-                               testing::kSubmissionHeader + "1\n" + testing::rowsText(labels));
+  return evaluateInPieces(taskText({populations}, {d}),
+                          kSubmissionHeader + "1\n" + rowsText(labels));
 }
 
 TEST(RegionScoring, ScoresTheSpreadOrCountsTheRegions) {
@@ -43,42 +43,6 @@ TEST(RegionScoring, ScoresTheSpreadOrCountsTheRegions) {
   }
 }
 
-// Regions found by a plain depth-first search with bounds tests, to check the scorer on
-// labellings nobody drew by hand: {count, spread}.
-std::pair<int, long long> referenceRegions(const Rows& populations, const Rows& labels) {
-  const int h = static_cast<int>(labels.size());
-  const int w = static_cast<int>(labels[0].size());
-  std::vector<std::vector<bool>> seen(static_cast<std::size_t>(h),
-                                      std::vector<bool>(static_cast<std::size_t>(w)));
-  std::vector<long long> sums;
-  for (int r = 0; r < h; ++r) {
-    for (int c = 0; c < w; ++c) {
-      if (seen[r][c]) continue;
-      long long sum = 0;
-      std::vector<std::pair<int, int>> stack = {{r, c}};
-      seen[r][c] = true;
-      while (!stack.empty()) {
-        const auto [y, x] = stack.back();
-        stack.pop_back();
-        sum += populations[y][x];
-        const int dy[] = {0, 0, -1, 1};
-        const int dx[] = {-1, 1, 0, 0};
-        for (int k = 0; k < 4; ++k) {
-          const int ny = y + dy[k];
-          const int nx = x + dx[k];
-          if (ny < 0 || ny >= h || nx < 0 || nx >= w || seen[ny][nx]) continue;
-          if (labels[ny][nx] != labels[y][x]) continue;
-          seen[ny][nx] = true;
-          stack.push_back({ny, nx});
-        }
-      }
-      sums.push_back(sum);
-    }
-  }
-  const auto [low, high] = std::minmax_element(sums.begin(), sums.end());
-  return {static_cast<int>(sums.size()), *high - *low};
-}
-
 TEST(RegionScoring, AgreesWithAPlainSearchOnRandomLabellings) {
   std::mt19937 random(20261208);
   for (int round = 0; round < 300; ++round) {
@@ -93,7 +57,9 @@ TEST(RegionScoring, AgreesWithAPlainSearchOnRandomLabellings) {
         labels[r][c] = static_cast<int>(random() % static_cast<unsigned>(labelCount));
       }
     }
-    const auto [count, spread] = referenceRegions(populations, labels);
+    const ReferenceRegions reference = referenceRegions(populations, labels);
+    const auto count = static_cast<int>(reference.populations.size());
+    const long long spread = reference.spread();
     EXPECT_EQ(scoreOne(populations, labels, count), "OK\n1\n1 " + std::to_string(spread) + "\n");
     if (count < w * h) {
       EXPECT_EQ(scoreOne(populations, labels, count + 1),
@@ -104,4 +70,4 @@ TEST(RegionScoring, AgreesWithAPlainSearchOnRandomLabellings) {
 }
 
 }  // namespace
-}  // namespace pelvano
+}  // namespace pelvano::test

@@ -9,10 +9,9 @@
 #include "block_sizes.h"
 #include "reference_row_scan.h"
 
-namespace pelvano {
+namespace pelvano::test {
 namespace {
 
-using testing::RowOutcome;
 constexpr RowProfile kLabels{999999999, false};
 constexpr RowProfile kPopulations{1000000, true};
 
@@ -119,7 +118,7 @@ TEST(RowScanner, AgreesWithTheBytewiseAlgorithmOnRandomRows) {
     }
     const std::int32_t width = 1 + static_cast<std::int32_t>(random() % 4);
     const RowProfile& profile = random() % 2 ? kLabels : kPopulations;
-    RowOutcome expected = testing::referenceScan(line, width, profile);
+    RowOutcome expected = referenceScan(line, width, profile);
     if (expected.refusal) expected.numbers.clear();
     for (const std::size_t blockSize :
          {std::size_t{1}, std::size_t{3}, std::size_t{9}, LineSource::kDefaultBlockSize}) {
@@ -167,4 +166,4 @@ TEST(RowScanner, ReadsNothingPastTheByteThatSettlesTheRow) {
 }
 
 }  // namespace
-}  // namespace pelvano
+}  // namespace pelvano::test

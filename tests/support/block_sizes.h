@@ -7,9 +7,9 @@
 
 #include "input/line_source.h"
 
-namespace pelvano {
+namespace pelvano::test {
 
 inline const std::vector<std::size_t> kBlockSizes = {1, 2, 3,  4,
                                                      5, 7, 11, LineSource::kDefaultBlockSize};
 
-}  // namespace pelvano
+}  // namespace pelvano::test

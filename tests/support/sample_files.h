@@ -1,13 +1,17 @@
-// Builds task files and submissions as text, and evaluates them in-process.
+// Task files and submissions as text: the small sample that the tests share, and builders
+// for grids of any shape.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "evaluation.h"
-#include "trickling_source.h"
+namespace pelvano::test {
 
-namespace pelvano::testing {
+// The task's one case has width 3, height 2 and d = 2; the answer labels it with two regions
+// of populations 7 and 14, so it scores 7.
+inline const std::string kSmallTask = "Tolvarustepnik\n1\n\n1 3 2 2\n1 2 3\n4 5 6\n";
+inline const std::string kSubmissionHeader = "123456\nTolvarustepnik\n";
+inline const std::string kSmallAnswer = kSubmissionHeader + "1\n1 1 2\n1 2 2\n";
 
 using Rows = std::vector<std::vector<int>>;
 
@@ -32,13 +36,4 @@ inline std::string taskText(const std::vector<Rows>& populations, const std::vec
   return text;
 }
 
-inline const std::string kSubmissionHeader = "123456\nTolvarustepnik\n";
-
-inline std::string evaluateText(const std::string& task, const std::string& submission,
-                                std::size_t piece = std::string::npos) {
-  TricklingSource taskSource(task, piece);
-  TricklingSource submissionSource(submission, piece);
-  return evaluate(taskSource, submissionSource);
-}
-
-}  // namespace pelvano::testing
+}  // namespace pelvano::test

@@ -1,0 +1,80 @@
+// The region finder on grids directly: the totals the score needs and the map a picture needs.
+#include "scoring/region_finder.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "check_failure.h"
+#include "grid_cells.h"
+#include "reference_regions.h"
+#include "scoring/score.h"
+
+namespace pelvano::test {
+namespace {
+
+Rows randomRows(std::mt19937& random, int w, int h, unsigned bound) {
+  Rows rows(static_cast<std::size_t>(h), std::vector<int>(static_cast<std::size_t>(w)));
+  for (auto& row : rows) {
+    for (int& cell : row)
+      cell = static_cast<int>(random() % bound);
+  }
+  return rows;
+}
+
+TEST(RegionFinder, FindsTheRegionsAPlainSearchFinds) {
+  std::mt19937 random(20261209);
+  RegionFinder finder;  // one finder for grids of every size, as the driver uses it
+  for (int round = 0; round < 300; ++round) {
+    const int w = 1 + static_cast<int>(random() % 12);
+    const int h = 1 + static_cast<int>(random() % 12);
+    const Rows populations = randomRows(random, w, h, 1000001);
+    const Rows labels = randomRows(random, w, h, 1 + random() % 4);
+    const ReferenceRegions reference = referenceRegions(populations, labels);
+
+    GridCells populationCells(populations, 0);
+    GridCells labelCells(labels, -1);
+    const RegionTotals totals = finder.findTotals(labelCells.grid(), populationCells.grid());
+    EXPECT_EQ(totals.count, static_cast<int>(reference.populations.size()));
+    EXPECT_EQ(totals.largest - totals.smallest, reference.spread());
+
+    GridCells mapCells(labels, -1);
+    const RegionMap map = finder.findMap(mapCells.grid(), populationCells.grid());
+    EXPECT_EQ(map.populations, reference.populations);
+    for (int r = 0; r < h; ++r) {
+      for (int c = 0; c < w; ++c) {
+        ASSERT_EQ(map.regionOfCell[static_cast<std::size_t>(r * w + c)],
+                  reference.regionOfCell[r][c]);
+      }
+    }
+    const RegionTotals fromMap = map.totals();
+    EXPECT_EQ(fromMap.count, totals.count);
+    EXPECT_EQ(fromMap.smallest, totals.smallest);
+    EXPECT_EQ(fromMap.largest, totals.largest);
+  }
+}
+
+TEST(RegionFinder, ConsumesTheLabels) {
+  GridCells labels({{0, 999999999}, {7, 7}}, -1);
+  GridCells populations({{1, 2}, {3, 4}}, 0);
+  RegionFinder().findTotals(labels.grid(), populations.grid());
+  for (int r = 0; r < 2; ++r) {
+    for (int c = 0; c < 2; ++c)
+      EXPECT_LT(labels.grid().row(r)[c], 0);
+  }
+}
+
+TEST(SpreadScore, IsTheSpreadOfExactlyTheRequiredRegions) {
+  EXPECT_EQ(spreadScore({3, 5, 17}, 3), 12);
+  EXPECT_EQ(spreadScore({1, 0, 0}, 1), 0);
+  try {
+    spreadScore({4, 1, 1}, 2);
+    FAIL() << "no failure";
+  } catch (const EAssertion& failure) {
+    EXPECT_EQ(failure.code, 141);
+    EXPECT_EQ(failure.message, "v razporedu je 4 obmocij namesto 2");
+  }
+}
+
+}  // namespace
+}  // namespace pelvano::test
