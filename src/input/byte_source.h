@@ -24,6 +24,10 @@ class ByteSource {
 class FileByteSource final : public ByteSource {
  public:
   explicit FileByteSource(std::string path) : path_(std::move(path)) {}
+  // A descriptor that is already open, such as standard input; `name` names it in errors.
+  // The source closes it.
+  FileByteSource(int descriptor, std::string name)
+      : path_(std::move(name)), descriptor_(descriptor), opened_(true) {}
   ~FileByteSource() override;
   FileByteSource(const FileByteSource&) = delete;
   FileByteSource& operator=(const FileByteSource&) = delete;

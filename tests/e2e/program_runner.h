@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -27,6 +28,19 @@ inline std::string readFile(const fs::path& path) {
 
 inline void writeFile(const fs::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// The programs under test: the ones this build made, unless the environment names others
+// (PELVANO_PROGRAM, PELVANO_JUDGE_PROGRAM), such as an installed or a static build.
+inline std::string programPath(const char* variable, const char* built) {
+  const char* given = std::getenv(variable);
+  return given != nullptr && *given != '\0' ? given : built;
+}
+inline std::string pelvanoProgram() {
+  return programPath("PELVANO_PROGRAM", PELVANO_BINARY);
+}
+inline std::string judgeProgram() {
+  return programPath("PELVANO_JUDGE_PROGRAM", PELVANO_JUDGE_BINARY);
 }
 
 struct ProgramRun {
@@ -53,7 +67,24 @@ class ProgramTest : public ::testing::Test {
   ProgramRun run(const std::vector<std::string>& arguments,
                  std::optional<rlim_t> addressSpace = std::nullopt,
                  unsigned hangSeconds = 0) const {
-    std::vector<std::string> words = {PELVANO_BINARY};
+    return runBinary(pelvanoProgram(), arguments, {addressSpace, hangSeconds, ""});
+  }
+
+  // Runs pelvano-judge with `arguments`, standard input reading the file `input`.
+  ProgramRun runJudge(const std::vector<std::string>& arguments,
+                      const std::string& input = "") const {
+    return runBinary(judgeProgram(), arguments, {std::nullopt, 0, input});
+  }
+
+  struct RunOptions {
+    std::optional<rlim_t> addressSpace;
+    unsigned hangSeconds = 0;
+    std::string input;  // the file standard input reads, /dev/null if empty
+  };
+
+  ProgramRun runBinary(const std::string& binary, const std::vector<std::string>& arguments,
+                       const RunOptions& options) const {
+    std::vector<std::string> words = {binary};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& word : words)
@@ -61,16 +92,18 @@ class ProgramTest : public ::testing::Test {
     argv.push_back(nullptr);
     const std::string outPath = at("stdout").string();
     const std::string errPath = at("stderr").string();
+    const std::string inPath = options.input.empty() ? "/dev/null" : options.input;
 
     const pid_t child = ::fork();
     if (child == 0) {
+      ::dup2(::open(inPath.c_str(), O_RDONLY), STDIN_FILENO);
       ::dup2(::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDOUT_FILENO);
       ::dup2(::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDERR_FILENO);
-      if (addressSpace) {
-        const rlimit limit{*addressSpace, *addressSpace};
+      if (options.addressSpace) {
+        const rlimit limit{*options.addressSpace, *options.addressSpace};
         ::setrlimit(RLIMIT_AS, &limit);
       }
-      if (hangSeconds > 0) ::alarm(hangSeconds);
+      if (options.hangSeconds > 0) ::alarm(options.hangSeconds);
       ::execv(argv[0], argv.data());
       ::_exit(127);
     }

@@ -1,0 +1,28 @@
+// Judging a whole contest: one task, read once, and any number of submissions.
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace pelvano::judge {
+
+struct BatchOptions {
+  std::string task;
+  std::filesystem::path out;
+  std::vector<std::string> submissions;  // files or folders, as given
+  unsigned jobs = 1;
+  bool progress = false;  // draw a progress line on `err`
+};
+
+// Exit statuses of the batch.
+inline constexpr int kBatchJudged = 0;  // every submission judged, whatever its verdict
+inline constexpr int kBatchFailed = 3;  // the task failed, DIR could not be written, or a
+                                        // submission could not be judged
+
+// Judges every submission, as `Pelvano eval` would, on `options.jobs` threads, and writes
+// DIR/reports/NAME.txt for each, DIR/summary.csv and DIR/scores.csv, in the order given.
+int runBatch(const BatchOptions& options, std::ostream& err);
+
+}  // namespace pelvano::judge

@@ -1,0 +1,75 @@
+// pelvano-judge validate as a contest system runs an output validator:
+// `validate INPUT ANSWER FEEDBACK_DIR < SUBMISSION`, exit 42 or 43, feedback files.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "program_runner.h"
+#include "sample_files.h"
+
+namespace pelvano::test {
+namespace {
+
+using Validator = ProgramTest;
+
+struct ValidatorCase {
+  const char* name;
+  std::string task;
+  std::string submission;
+  int status;
+  std::string judgeMessage;  // the whole report
+  std::string teamMessage;
+};
+
+TEST_F(Validator, AcceptsOrRejectsWithTheReportAsFeedback) {
+  const std::string failing = "Napaka [Pelvano:159]: v 5. vrstici je le 2 stevil\n";
+  const std::vector<ValidatorCase> cases = {
+      {"accepted", kSmallTask, kSmallAnswer, 42, "OK\n1\n1 7\n", "OK\n1\n1 7\n"},
+      {"header only", kSmallTask, kSubmissionHeader, 42, "OK\n0\n", "OK\n0\n"},
+      {"a check fails", kSmallTask, kSubmissionHeader + "1\n1 1 2\n1 2\n", 43, failing + "-1\n",
+       failing},
+      {"empty submission", kSmallTask, "", 43,
+       "Napaka [Pelvano:215]: manjka stevilka tekmovalca\n-1\n",
+       "Napaka [Pelvano:215]: manjka stevilka tekmovalca\n"},
+  };
+  for (const ValidatorCase& c : cases) {
+    writeFile(at("input.txt"), c.task);
+    writeFile(at("team_output"), c.submission);
+    fs::remove_all(at("feedback"));
+    fs::create_directory(at("feedback"));
+    // The answer file is not read: a missing one does not matter.
+    const ProgramRun result = runJudge(
+        {"validate", at("input.txt"), at("no-answer.ans"), at("feedback"), "case_sensitive"},
+        at("team_output"));
+    EXPECT_EQ(result.status, c.status) << c.name;
+    EXPECT_EQ(result.out + result.err, "") << c.name;
+    EXPECT_EQ(readFile(at("feedback/judgemessage.txt")), c.judgeMessage) << c.name;
+    EXPECT_EQ(readFile(at("feedback/teammessage.txt")), c.teamMessage) << c.name;
+
+    // The judge message is byte for byte what Pelvano eval writes.
+    run({"eval", at("input.txt"), at("team_output"), at("report.txt")});
+    EXPECT_EQ(readFile(at("report.txt")), c.judgeMessage) << c.name;
+  }
+}
+
+TEST_F(Validator, CallsTheJurysErrorsJudgeErrors) {
+  writeFile(at("team_output"), kSmallAnswer);
+  writeFile(at("bad-task.txt"), "Tolvarustepnik\n0\n");
+  writeFile(at("input.txt"), kSmallTask);
+  fs::create_directory(at("feedback"));
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"validate", at("missing.txt"), "x", at("feedback")}, "cannot be read"},
+      {{"validate", at("bad-task.txt"), "x", at("feedback")}, "Napaka [Pelvano:201]"},
+      {{"validate", at("input.txt"), "x", at("no-such-folder")}, "no-such-folder"},
+  };
+  for (const auto& [arguments, reason] : cases) {
+    const ProgramRun result = runJudge(arguments, at("team_output"));
+    EXPECT_EQ(result.status, 1) << reason;
+    EXPECT_NE(result.err.find(reason), std::string::npos) << result.err;
+  }
+  EXPECT_FALSE(fs::exists(at("feedback/teammessage.txt")));
+}
+
+}  // namespace
+}  // namespace pelvano::test
