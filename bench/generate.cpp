@@ -6,6 +6,8 @@
 //   spaced       the standard workload with runs of blanks and tabs, and CR LF line ends
 //   blocks-1m    a few small cases answered by 1,000,000 blocks (blocks-2m: twice as many)
 //   cases-100k   100,000 cases of 1x1, answered last case first (cases-200k: twice as many)
+//   contest      the standard task and 200 submissions of 3 to 5 blocks each, in
+//                submissions/, some failing a check
 #include <cstdio>
 #include <filesystem>
 #include <random>
@@ -49,21 +51,30 @@ class Layout {
   std::mt19937 random_;
 };
 
-void writeStandard(const fs::path& folder, bool spaced) {
+// The standard task and, for each of its cases, a block that answers it.
+struct StandardWorkload {
+  std::string task;
+  std::string header;  // the submission's two header lines
+  std::vector<std::string> answers;
+};
+
+StandardWorkload standardWorkload(bool spaced) {
   constexpr int kCases = 30;
   constexpr int kSide = 300;
   constexpr int kRegionWidth = 20;   // 15 regions across
   constexpr int kRegionHeight = 15;  // 20 regions down: 300 in all
   std::mt19937 random(2026);
   Layout layout(spaced);
-  std::string task = "Tolvarustepnik";
+  StandardWorkload workload;
+  std::string& task = workload.task;
+  task = "Tolvarustepnik";
   layout.plainLineEnd(task);
   task += std::to_string(kCases);
   layout.plainLineEnd(task);
-  std::string answer = "000042";
-  layout.plainLineEnd(answer);
-  answer += "Tolvarustepnik";
-  layout.plainLineEnd(answer);
+  workload.header = "000042";
+  layout.plainLineEnd(workload.header);
+  workload.header += "Tolvarustepnik";
+  layout.plainLineEnd(workload.header);
   for (int k = 1; k <= kCases; ++k) {
     layout.plainLineEnd(task);
     task += std::to_string(k) + " 300 300 300";
@@ -71,7 +82,7 @@ void writeStandard(const fs::path& folder, bool spaced) {
     std::vector<unsigned> labels(300);
     for (unsigned& label : labels)
       label = 100000000 + random() % 900000000;
-    answer += std::to_string(k);
+    std::string answer = std::to_string(k);
     layout.plainLineEnd(answer);
     for (int r = 0; r < kSide; ++r) {
       layout.lineStart(task);
@@ -88,10 +99,47 @@ void writeStandard(const fs::path& folder, bool spaced) {
       layout.lineEnd(task);
       layout.lineEnd(answer);
     }
+    workload.answers.push_back(std::move(answer));
   }
+  return workload;
+}
+
+void writeStandard(const fs::path& folder, bool spaced) {
+  const StandardWorkload workload = standardWorkload(spaced);
+  std::string answer = workload.header;
+  for (const std::string& block : workload.answers)
+    answer += block;
   fs::create_directories(folder);
-  writeFile(folder / "task.txt", task);
+  writeFile(folder / "task.txt", workload.task);
   writeFile(folder / "submission.txt", answer);
+}
+
+// A contest: the standard task and `count` submissions, each answering 3 to 5 random cases;
+// every seventh ends in a row that is one label short (check 159), every eleventh has a
+// region split in two (check 141).
+void writeContest(const fs::path& folder, int count) {
+  const StandardWorkload workload = standardWorkload(false);
+  std::mt19937 random(31);
+  fs::create_directories(folder / "submissions");
+  writeFile(folder / "task.txt", workload.task);
+  for (int s = 0; s < count; ++s) {
+    std::string submission = workload.header;
+    for (unsigned blocks = 3 + random() % 3; blocks > 0; --blocks)
+      submission += workload.answers[random() % workload.answers.size()];
+    const std::size_t lastLabel = submission.rfind(' ') + 1;
+    if (s % 11 == 5) {
+      // The grid's last cell gets a label of its own: one region more than d.
+      submission.resize(lastLabel);
+      submission += "7\n";
+    }
+    if (s % 7 == 3) {
+      // The last row loses its last label.
+      submission.erase(lastLabel - 1, submission.size() - lastLabel);
+    }
+    char name[32];
+    std::snprintf(name, sizeof name, "s%03d.txt", s);
+    writeFile(folder / "submissions" / name, submission);
+  }
 }
 
 void writeManyBlocks(const fs::path& folder, int blocks) {
@@ -140,5 +188,6 @@ int main(int argc, char** argv) {
   writeManyBlocks(root / "blocks-2m", 2000000);
   writeManyCases(root / "cases-100k", 100000);
   writeManyCases(root / "cases-200k", 200000);
+  writeContest(root / "contest", 200);
   return 0;
 }

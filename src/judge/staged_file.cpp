@@ -11,12 +11,19 @@ namespace {
 
 constexpr std::size_t kFlushBytes = std::size_t{1} << 20;
 
+// ".NAME.tmp-PID" beside NAME: hidden, and apart from what other processes stage there.
+std::filesystem::path temporaryName(const std::filesystem::path& path) {
+  std::string name = ".";
+  name += path.filename().string();
+  name += ".tmp-";
+  name += std::to_string(::getpid());
+  return path.parent_path() / name;
+}
+
 }  // namespace
 
 StagedFile::StagedFile(std::filesystem::path path)
-    : path_(std::move(path)),
-      temporary_(path_.parent_path() /
-                 ("." + path_.filename().string() + ".tmp-" + std::to_string(::getpid()))) {
+    : path_(std::move(path)), temporary_(temporaryName(path_)) {
   descriptor_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (descriptor_ < 0) fail("create");
 }

@@ -71,5 +71,24 @@ TEST_F(Validator, CallsTheJurysErrorsJudgeErrors) {
   EXPECT_FALSE(fs::exists(at("feedback/teammessage.txt")));
 }
 
+TEST_F(Validator, RunsFromTheShippedProblemPackageAsAContestSystemWould) {
+  // The contest system runs the package's `run` with pelvano-judge on its PATH.
+  const fs::path package = fs::path(PELVANO_EXAMPLES) / "problem-package";
+  const fs::path secret = package / "data" / "secret";
+  fs::create_directory(at("bin"));
+  fs::create_symlink(judgeProgram(), at("bin") / "pelvano-judge");
+  fs::create_directory(at("feedback"));
+  const std::string path = "PATH=" + at("bin").string() + ":/usr/bin:/bin";
+  const ProgramRun result =
+      runBinary("/usr/bin/env",
+                {path, (package / "output_validators" / "pelvano" / "run").string(),
+                 (secret / "several-cases.in").string(), (secret / "several-cases.ans").string(),
+                 at("feedback").string()},
+                {std::nullopt, 0, (secret / "several-cases.ans").string()});
+  EXPECT_EQ(result.status, 42) << result.err;
+  EXPECT_EQ(readFile(at("feedback/judgemessage.txt")),
+            readFile(fs::path(PELVANO_EXAMPLES) / "several-cases" / "report.txt"));
+}
+
 }  // namespace
 }  // namespace pelvano::test
