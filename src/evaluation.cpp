@@ -62,19 +62,30 @@ TaskReading readTask(ByteSource& source) {
   return reading;
 }
 
-Evaluation evaluateSubmission(const Task& task, ByteSource& source) {
+Evaluation evaluateSubmission(const Task& task, ByteSource& source, BlockObserver* observer) {
   Evaluation evaluation;
+  Arrangement arrangement;
+  bool readingGrid = false;
   evaluation.outcome = guarded([&] {
     LineSource file(source);
     SubmissionReader reader(file, task.cases);
     evaluation.contestant = reader.readContestant();
     reader.readTaskName();
-    Arrangement arrangement;
     RegionFinder finder;
-    while (reader.readBlock(arrangement)) {
-      evaluation.results.push_back({arrangement.caseNumber, arrangement.scoreArrangement(finder)});
+    while (const std::optional<BlockStart> start = reader.readBlockStart()) {
+      readingGrid = true;
+      reader.readBlockGrid(*start, arrangement);
+      readingGrid = false;
+      if (observer != nullptr) observer->blockRead(arrangement);
+      const std::int32_t score = arrangement.scoreArrangement(finder);
+      if (observer != nullptr) observer->blockScored(score);
+      evaluation.results.push_back({arrangement.caseNumber, score});
     }
   });
+  if (readingGrid && observer != nullptr) {
+    // The evaluation has failed already; an observer that fails too changes nothing of it.
+    guarded([&] { observer->gridFailed(arrangement); });
+  }
   // A report holds all results or one failure, never the results before a failure.
   if (evaluation.outcome.kind != Outcome::Kind::kPassed) evaluation.results.clear();
   source.close();

@@ -49,12 +49,30 @@ struct Evaluation {
 inline constexpr std::string_view kUnexpectedFailureReport =
     "Nepricakovana napaka.  Predlagamo, da obvestis organizatorje tekmovanja.\n-1\n";
 
+class Arrangement;
+
+// Sees each block of a submission as it is judged, for pictures of its regions. The calls
+// follow the blocks in order; after a failure there are none.
+class BlockObserver {
+ public:
+  virtual ~BlockObserver() = default;
+  // The block's grid has been read: its labels stay as read until the call returns. If the
+  // evaluation fails before blockScored, the failure is this block's region count.
+  virtual void blockRead(Arrangement& arrangement) = 0;
+  virtual void blockScored(std::int32_t score) = 0;
+  // The evaluation failed while reading this block's grid; its first rowsRead() rows are
+  // read whole.
+  virtual void gridFailed(Arrangement& arrangement) = 0;
+};
+
 // Reads the task to its last case, then closes the source at once: nothing after the last
 // case is read, and a writer at the other end of a pipe is not kept waiting.
 TaskReading readTask(ByteSource& source);
 
 // Judges one submission against a task that passed; the source is closed at its end.
-Evaluation evaluateSubmission(const Task& task, ByteSource& source);
+// `observer`, if given, sees every block.
+Evaluation evaluateSubmission(const Task& task, ByteSource& source,
+                              BlockObserver* observer = nullptr);
 
 // The report's whole text: the success report, the failure report of the failed check, or the
 // unexpected-failure report (also when the report itself cannot be built).

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <charconv>
+#include <filesystem>
 #include <optional>
 #include <string_view>
 #include <thread>
@@ -10,6 +11,7 @@
 #include "input/byte_source.h"
 #include "judge/batch.h"
 #include "judge/validator.h"
+#include "pictures/drawing.h"
 
 #ifndef PELVANO_VERSION
 #error "the build names the version"
@@ -22,7 +24,7 @@ constexpr std::string_view kHelp =
     R"(Usage: pelvano-judge COMMAND [ARGUMENTS]
 
 Judges submissions for the task "Tolvarustepnik" on the same checks and scoring as
-`Pelvano eval`, for organisers and contest systems.
+`Pelvano eval`, for organisers, contestants and contest systems.
 
 Commands:
   batch TASK --out DIR [--jobs N] [--quiet] SUBMISSION...
@@ -36,6 +38,13 @@ Commands:
       The output validator of the ICPC/Kattis problem package format. ANSWER is not
       read. Writes FEEDBACK_DIR/judgemessage.txt and teammessage.txt. Exit 42 when the
       submission passes every check, 43 when a check fails, 1 for a judge error.
+  draw TASK SUBMISSION --out DIR
+      Pictures of the submission's regions: DIR/block-K-case-N.svg for every block
+      read, and DIR/index.html with the report and every picture. Exit 0, or 3 when
+      the task fails or DIR or the submission cannot be used.
+  visualize INPUT ANSWER FEEDBACK_DIR < SUBMISSION
+      The output visualizer of the problem package format: every block's picture in
+      FEEDBACK_DIR/teamimage.svg. Exit 0, or 1 when the image cannot be written.
 
 Options:
   --help       show this help and exit
@@ -103,6 +112,29 @@ int batchCommand(const std::vector<std::string>& arguments, std::ostream& err, b
   return judge::runBatch(options, err);
 }
 
+int drawCommand(const std::vector<std::string>& arguments, std::ostream& err) {
+  std::vector<std::string> positional;
+  std::filesystem::path out;
+  for (std::size_t i = 2; i < arguments.size(); ++i) {
+    if (const auto value = optionValue(arguments, i, "--out")) {
+      out = *value;
+    } else if (arguments[i].starts_with("--")) {
+      throw UsageError{"draw does not know the option \"" + arguments[i] + "\""};
+    } else {
+      positional.push_back(arguments[i]);
+    }
+  }
+  if (positional.size() != 2) throw UsageError{"draw needs TASK and SUBMISSION"};
+  if (out.empty()) throw UsageError{"draw needs --out DIR"};
+  return pictures::runDraw(positional[0], positional[1], out, err);
+}
+
+int visualizeCommand(const std::vector<std::string>& arguments, std::ostream& err) {
+  if (arguments.size() < 5) throw UsageError{"visualize needs INPUT ANSWER FEEDBACK_DIR"};
+  FileByteSource submission(::dup(STDIN_FILENO), "standard input");
+  return pictures::runVisualizer(arguments[2], submission, arguments[4], err);
+}
+
 int validateCommand(const std::vector<std::string>& arguments, std::ostream& err) {
   // Arguments after FEEDBACK_DIR are the package's validator flags; none is needed.
   if (arguments.size() < 5) throw UsageError{"validate needs INPUT ANSWER FEEDBACK_DIR"};
@@ -129,6 +161,8 @@ int runJudgeCommandLine(const std::vector<std::string>& arguments, std::ostream&
   try {
     if (command == "batch") return batchCommand(arguments, err, errIsTerminal);
     if (command == "validate") return validateCommand(arguments, err);
+    if (command == "draw") return drawCommand(arguments, err);
+    if (command == "visualize") return visualizeCommand(arguments, err);
     throw UsageError{command.empty() ? "a COMMAND is needed"
                                      : "there is no command \"" + command + "\""};
   } catch (const UsageError& usage) {

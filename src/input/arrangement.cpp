@@ -37,6 +37,7 @@ void Arrangement::readArrangement(LineSource& file, LineCounter& nextLine, std::
   const LabelGrid grid = labels();
   grid.fillBorder(kVisitedBorder);
   std::int64_t unusedTotal = 0;
+  rowsRead_ = 0;
   for (std::int32_t y = 1; y <= h; ++y) {
     if (file.atEnd()) failCheck(155, "manjka " + decimal(nextLine) + ". vrstica mreze");
     scanRow(file, grid.row(y - 1), w, kLabelProfile, unusedTotal,
@@ -44,6 +45,7 @@ void Arrangement::readArrangement(LineSource& file, LineCounter& nextLine, std::
               failLabelRow(failure, argument, nextLine, y);
             });
     ++nextLine;
+    rowsRead_ = y;
   }
 }
 

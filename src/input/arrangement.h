@@ -29,6 +29,8 @@ class Arrangement {
   // The h rows of w labels: 0 to 999999999 as read, negative once scored. The grid's border
   // reads as already visited.
   LabelGrid labels() { return LabelGrid(labelCells_.data(), w, h); }
+  // How many of the h rows have been read whole; a row that failed its check is not counted.
+  std::int32_t rowsRead() const { return rowsRead_; }
 
   // Binds this record to `boundCase` and reads its h label rows. `nextLine` is the number of
   // the next line to be read and advances past each row.
@@ -42,6 +44,7 @@ class Arrangement {
 
  private:
   std::vector<std::int32_t> labelCells_;  // padded, as LabelGrid addresses them
+  std::int32_t rowsRead_ = 0;
 };
 
 }  // namespace pelvano

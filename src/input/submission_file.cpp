@@ -27,11 +27,11 @@ void SubmissionReader::readTaskName() {
   }
 }
 
-bool SubmissionReader::readBlock(Arrangement& arrangement) {
+std::optional<BlockStart> SubmissionReader::readBlockStart() {
   BlockLine first = readBlockLine(file_, text_);
   for (; first.kind == BlockLine::Kind::kEmpty; first = readBlockLine(file_, text_))
     ++nextLine_;
-  if (first.kind == BlockLine::Kind::kEnd) return false;
+  if (first.kind == BlockLine::Kind::kEnd) return std::nullopt;
   if (first.kind == BlockLine::Kind::kNoNumber) {
     failCheck(228, "v " + decimal(nextLine_) +
                        ". vrstici bi morala biti stevilka testnega primera, " + "ne pa " +
@@ -45,9 +45,11 @@ bool SubmissionReader::readBlock(Arrangement& arrangement) {
                        "primera: " + decimal(number));
   }
   ++nextLine_;
-  arrangement.readArrangement(file_, nextLine_, number,
-                              cases_[static_cast<std::size_t>(number) - 1]);
-  return true;
+  return BlockStart{number, &cases_[static_cast<std::size_t>(number) - 1]};
+}
+
+void SubmissionReader::readBlockGrid(const BlockStart& start, Arrangement& arrangement) {
+  arrangement.readArrangement(file_, nextLine_, start.caseNumber, *start.testCase);
 }
 
 }  // namespace pelvano

@@ -1,7 +1,9 @@
 // Reads and checks the submission, one block at a time.
 #pragma once
 
+#include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 
 #include "input/arrangement.h"
@@ -9,6 +11,12 @@
 #include "input/test_case.h"
 
 namespace pelvano {
+
+// A block's first line, checked: the case number written there and the case it names.
+struct BlockStart {
+  std::int32_t caseNumber;
+  const TestCase* testCase;
+};
 
 class SubmissionReader {
  public:
@@ -21,9 +29,11 @@ class SubmissionReader {
   // Checks line 2, the task's name.
   void readTaskName();
 
-  // Reads the next block into `arrangement`, skipping empty lines before it; false when the
-  // file has ended.
-  bool readBlock(Arrangement& arrangement);
+  // Reads the next block's first line, skipping empty lines before it, and finds the case it
+  // names; nothing when the file has ended.
+  std::optional<BlockStart> readBlockStart();
+  // Reads that block's label grid into `arrangement`.
+  void readBlockGrid(const BlockStart& start, Arrangement& arrangement);
 
  private:
   LineSource& file_;

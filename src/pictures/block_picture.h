@@ -1,0 +1,50 @@
+// A picture of one submission block's regions, as SVG.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "scoring/region_finder.h"
+
+namespace pelvano::pictures {
+
+// What a picture shows of one block.
+struct BlockPicture {
+  std::int32_t block = 0;  // the block's position in the submission, from 1
+  std::int32_t caseNumber = 0;
+  std::int32_t d = 0;
+  std::int32_t width = 0;   // the case's w
+  std::int32_t height = 0;  // the case's h
+  // The regions of the rows read: all h rows, or those before the faulty row.
+  RegionMap regions;
+  std::optional<std::int32_t> faultyRow;  // from 0: the row whose check failed
+  std::optional<std::int32_t> spread;     // when the block scored
+  std::string failure;                    // the report's failure line, when it failed
+};
+
+// Where the grid stands and how large its cells are, in the SVG's user units; the grid's
+// group carries these as data-x, data-y, data-cell, data-rows and data-cols.
+struct GridPlacement {
+  std::int32_t x = 0;  // the top-left corner of row 0, column 0
+  std::int32_t y = 0;
+  std::int32_t cell = 0;
+};
+
+// The picture as a standalone SVG document. Every region is one path in a colour that no
+// edge-adjacent region shares; the most populous region is outlined in black, the least
+// populous in white (with a dark rim when the cells are large); a region's colour shows
+// across the upper half of each of its cells.
+std::string drawBlockPicture(const BlockPicture& picture);
+// The same picture as an <svg> element placed at (x, y), for a document of several.
+std::string blockPictureElement(const BlockPicture& picture, std::int32_t x, std::int32_t y);
+
+// The picture's size and grid placement, as drawBlockPicture lays it out.
+GridPlacement placeGrid(const BlockPicture& picture);
+std::int32_t pictureWidth(const BlockPicture& picture);
+std::int32_t pictureHeight(const BlockPicture& picture);
+
+// The caption that the picture's title and the index page give the block.
+std::string caption(const BlockPicture& picture);
+
+}  // namespace pelvano::pictures

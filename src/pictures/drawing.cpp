@@ -1,0 +1,114 @@
+#include "pictures/drawing.h"
+
+#include <cstring>
+#include <vector>
+
+#include "evaluation.h"
+#include "judge/staged_file.h"
+#include "judge/task_loading.h"
+#include "pictures/block_picture.h"
+#include "pictures/index_page.h"
+#include "pictures/markup_text.h"
+#include "pictures/picture_collector.h"
+
+namespace pelvano::pictures {
+namespace fs = std::filesystem;
+namespace {
+
+std::string pictureFileName(const BlockPicture& picture) {
+  return "block-" + std::to_string(picture.block) + "-case-" + std::to_string(picture.caseNumber) +
+         ".svg";
+}
+
+// An image of a few lines of text, for a visualizer that has no blocks to show.
+std::string textImage(const std::string& text) {
+  std::string svg =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"720\" height=\"64\" "
+      "font-family=\"sans-serif\">\n<rect width=\"720\" height=\"64\" fill=\"#ffffff\"/>\n"
+      "<text x=\"16\" y=\"36\" font-size=\"14\">";
+  appendMarkupText(svg, text);
+  return svg + "</text>\n</svg>\n";
+}
+
+}  // namespace
+
+int runDraw(const std::string& taskPath, const std::string& submissionPath, const fs::path& out,
+            std::ostream& err) {
+  const TaskReading reading = judge::loadTask(taskPath, err);
+  if (reading.outcome.kind != Outcome::Kind::kPassed) return kDrawFailed;
+  std::error_code error;
+  fs::create_directories(out, error);
+  if (error) {
+    err << "pelvano-judge: cannot create \"" << out.string() << "\": " << error.message() << "\n";
+    return kDrawFailed;
+  }
+
+  int status = kDrawn;
+  std::vector<IndexEntry> entries;
+  const auto write = [&](const BlockPicture& picture) {
+    const std::string file = pictureFileName(picture);
+    const std::string failure = judge::writeWholeFile(out / file, drawBlockPicture(picture));
+    if (!failure.empty()) {
+      err << "pelvano-judge: " << failure << "\n";
+      status = kDrawFailed;
+    }
+    entries.push_back({file, caption(picture)});
+  };
+  PictureCollector collector(write);
+  FileByteSource submission(submissionPath);
+  const Evaluation evaluation = evaluateSubmission(reading.task, submission, &collector);
+  if (const std::optional<BlockPicture> failed = collector.failedBlock(evaluation)) write(*failed);
+  if (submission.openError() != 0) {
+    err << "pelvano-judge: the submission \"" << submissionPath
+        << "\" cannot be read: " << std::strerror(submission.openError()) << "\n";
+    status = kDrawFailed;
+  }
+  const std::string failure = judge::writeWholeFile(
+      out / "index.html",
+      indexPage(fs::path(submissionPath).filename().string(), reportText(evaluation), entries));
+  if (!failure.empty()) {
+    err << "pelvano-judge: " << failure << "\n";
+    status = kDrawFailed;
+  }
+  return status;
+}
+
+int runVisualizer(const std::string& inputPath, ByteSource& submission, const fs::path& feedbackDir,
+                  std::ostream& err) {
+  std::string image;
+  const TaskReading reading = judge::loadTask(inputPath, err);
+  if (reading.outcome.kind != Outcome::Kind::kPassed) {
+    image = textImage("The task file fails its checks: nothing to draw.");
+  } else {
+    // The blocks' pictures one below the other, each an <svg> of its own.
+    std::string tiles;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    const auto place = [&](const BlockPicture& picture) {
+      tiles += blockPictureElement(picture, 0, height);
+      width = std::max(width, pictureWidth(picture));
+      height += pictureHeight(picture);
+    };
+    PictureCollector collector(place);
+    const Evaluation evaluation = evaluateSubmission(reading.task, submission, &collector);
+    if (const std::optional<BlockPicture> failed = collector.failedBlock(evaluation))
+      place(*failed);
+    if (height == 0) {
+      const std::string report = reportText(evaluation);
+      image = textImage(report.substr(0, report.find('\n')) + ": no block to draw.");
+    } else {
+      image =
+          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+          "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+          std::to_string(width) + "\" height=\"" + std::to_string(height) + "\">\n" + tiles +
+          "</svg>\n";
+    }
+  }
+  const std::string failure = judge::writeWholeFile(feedbackDir / "teamimage.svg", image);
+  if (failure.empty()) return 0;
+  err << "pelvano-judge: " << failure << "\n";
+  return 1;
+}
+
+}  // namespace pelvano::pictures

@@ -1,0 +1,64 @@
+#include "pictures/picture_collector.h"
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
+#include "input/arrangement.h"
+
+namespace pelvano::pictures {
+
+BlockPicture PictureCollector::startPicture(const Arrangement& arrangement) const {
+  BlockPicture picture;
+  picture.block = blocks_;
+  picture.caseNumber = arrangement.caseNumber;
+  picture.d = arrangement.d;
+  picture.width = arrangement.w;
+  picture.height = arrangement.h;
+  return picture;
+}
+
+void PictureCollector::blockRead(Arrangement& arrangement) {
+  ++blocks_;
+  // The scorer consumes the labels, so the regions are found on a copy.
+  const LabelGrid labels = arrangement.labels();
+  labelCopy_.assign(labels.cells(),
+                    labels.cells() + LabelGrid::cellCount(labels.width(), labels.height()));
+  pending_ = startPicture(arrangement);
+  pending_->regions = finder_.findMap(LabelGrid(labelCopy_.data(), labels.width(), labels.height()),
+                                      arrangement.testCase->populations);
+}
+
+void PictureCollector::blockScored(std::int32_t score) {
+  if (!pending_) return;
+  pending_->spread = score;
+  done_(*pending_);
+  pending_.reset();
+}
+
+void PictureCollector::gridFailed(Arrangement& arrangement) {
+  ++blocks_;
+  // The rows read whole, in a grid of their own with the border the flood fill relies on.
+  const std::int32_t rows = arrangement.rowsRead();
+  const LabelGrid labels = arrangement.labels();
+  labelCopy_.assign(LabelGrid::cellCount(labels.width(), rows), -1);
+  const LabelGrid read(labelCopy_.data(), labels.width(), rows);
+  for (std::int32_t row = 0; row < rows; ++row)
+    std::copy_n(labels.row(row), labels.width(), read.row(row));
+  const PopulationGrid& populations = arrangement.testCase->populations;
+  pending_ = startPicture(arrangement);
+  pending_->faultyRow = rows;
+  pending_->regions =
+      finder_.findMap(read, PopulationGrid(populations.cells(), populations.width(), rows));
+}
+
+std::optional<BlockPicture> PictureCollector::failedBlock(const Evaluation& evaluation) {
+  if (!pending_ || evaluation.outcome.kind == Outcome::Kind::kPassed) return std::nullopt;
+  BlockPicture picture = std::move(*pending_);
+  pending_.reset();
+  const std::string report = reportText(evaluation);
+  picture.failure = std::string_view(report).substr(0, report.find('\n'));
+  return picture;
+}
+
+}  // namespace pelvano::pictures
