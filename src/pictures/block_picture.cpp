@@ -1,6 +1,8 @@
 #include "pictures/block_picture.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "pictures/markup_text.h"
@@ -27,20 +29,22 @@ std::string number(std::int64_t value) {
   return std::to_string(value);
 }
 
-// Line widths for a cell size. A mark reaches at most a quarter of a cell into its region,
-// so a region's colour always shows in the middle of a cell's upper half.
+// Line widths for a cell size. A mark is a band along the inside of its region's edge,
+// reaching at most a quarter of a cell in, so a region's colour always shows in the middle
+// of a cell's upper half. Marks are strokes on the edge clipped to the region: the widths
+// here are twice what shows.
 struct Strokes {
   double cellLine;
   double regionBorder;
   std::int32_t mark;
-  std::int32_t rim;  // the dark edge around the lightest region's mark; 0 for none
+  std::int32_t rim;  // the dark edge inside the lightest region's mark; 0 for none
 };
 
 Strokes strokesFor(std::int32_t cell) {
   Strokes strokes{};
   strokes.cellLine = cell >= 16 ? 1 : 0.5;
   strokes.regionBorder = cell >= 24 ? 2 : 1;
-  strokes.mark = cell >= 8 ? 4 : 2;
+  strokes.mark = cell >= 16 ? 6 : cell >= 8 ? 4 : 2;
   strokes.rim = cell >= 16 ? strokes.mark + 2 : 0;
   return strokes;
 }
@@ -180,18 +184,24 @@ std::string regionTitle(const BlockPicture& picture, std::int32_t region, std::i
   return title;
 }
 
-void drawRegions(std::string& svg, const BlockPicture& picture, const RegionCells& cells,
-                 const GridPlacement& grid, std::int32_t heaviest, std::int32_t lightest) {
+// Path data that fills a region's rectangles.
+std::string areaPath(const std::vector<Rectangle>& rectangles, const GridPlacement& grid) {
+  std::string path;
+  for (const Rectangle& r : rectangles) {
+    path += 'M' + number(grid.x + r.column * grid.cell) + ' ' + number(grid.y + r.row * grid.cell) +
+            'h' + number(r.length * grid.cell) + 'v' + number(r.rows * grid.cell) + 'h' +
+            number(-r.length * grid.cell) + 'z';
+  }
+  return path;
+}
+
+void drawRegions(std::string& svg, const BlockPicture& picture,
+                 const std::vector<std::vector<Rectangle>>& rectangles, const GridPlacement& grid,
+                 std::int32_t heaviest, std::int32_t lightest) {
   const std::vector<std::int32_t> colours = colourRegions(picture.regions);
-  const std::vector<std::vector<Rectangle>> rectangles =
-      rectanglesOf(cells, picture.regions.populations.size());
   for (std::size_t region = 0; region < rectangles.size(); ++region) {
-    svg += "<path fill=\"" + paletteColour(colours[region]) + "\" d=\"";
-    for (const Rectangle& r : rectangles[region]) {
-      svg += 'M' + number(grid.x + r.column * grid.cell) + ' ' +
-             number(grid.y + r.row * grid.cell) + 'h' + number(r.length * grid.cell) + 'v' +
-             number(r.rows * grid.cell) + 'h' + number(-r.length * grid.cell) + 'z';
-    }
+    svg += "<path fill=\"" + paletteColour(colours[region]) + "\" d=\"" +
+           areaPath(rectangles[region], grid);
     svg += "\"><title>";
     appendMarkupText(svg,
                      regionTitle(picture, static_cast<std::int32_t>(region), heaviest, lightest));
@@ -283,7 +293,9 @@ std::string blockPictureElement(const BlockPicture& picture, std::int32_t x, std
   svg += "<g class=\"grid\" data-x=\"" + number(grid.x) + "\" data-y=\"" + number(grid.y) +
          "\" data-cell=\"" + number(grid.cell) + "\" data-rows=\"" + number(picture.height) +
          "\" data-cols=\"" + number(picture.width) + "\">\n";
-  drawRegions(svg, picture, cells, grid, heaviest, lightest);
+  const std::vector<std::vector<Rectangle>> rectangles =
+      rectanglesOf(cells, picture.regions.populations.size());
+  drawRegions(svg, picture, rectangles, grid, heaviest, lightest);
   if (picture.faultyRow) {
     svg += rectangleElement(grid.x, grid.y + *picture.faultyRow * grid.cell, gridWidth, grid.cell,
                             kFaultyRow);
@@ -300,28 +312,40 @@ std::string blockPictureElement(const BlockPicture& picture, std::int32_t x, std
       edgePath(cells, grid,
                [](std::int32_t a, std::int32_t b) { return a != b && (a >= 0 || b >= 0); }),
       kRegionBorder, strokes.regionBorder);
-  const auto outline = [&](std::int32_t region) {
-    return edgePath(cells, grid, [region](std::int32_t a, std::int32_t b) {
+  // A mark: strokes along the region's edge, clipped to the region, so that they show only
+  // inside it and never over a neighbour.
+  const auto mark = [&](std::int32_t region, const char* name,
+                        std::initializer_list<std::pair<const char*, std::int32_t>> bands) {
+    const std::string id = std::string(name) + "-" + number(picture.block);
+    svg += "<clipPath id=\"" + id + "\"><path d=\"" +
+           areaPath(rectangles[static_cast<std::size_t>(region)], grid) + "\"/></clipPath>\n";
+    const std::string edge = edgePath(cells, grid, [region](std::int32_t a, std::int32_t b) {
       return (a == region) != (b == region);
     });
+    svg += "<g clip-path=\"url(#" + id + ")\">\n";
+    for (const auto& [colour, bandWidth] : bands)
+      svg += strokedPath(edge, colour, bandWidth);
+    svg += "</g>\n";
   };
   if (lightest >= 0 && lightest != heaviest) {
-    const std::string path = outline(lightest);
-    if (strokes.rim > 0) svg += strokedPath(path, kRegionBorder, strokes.rim);
-    svg += strokedPath(path, kLightest, strokes.mark);
+    if (strokes.rim > 0) {
+      mark(lightest, "lightest", {{kRegionBorder, strokes.rim}, {kLightest, strokes.mark}});
+    } else {
+      mark(lightest, "lightest", {{kLightest, strokes.mark}});
+    }
   }
-  if (heaviest >= 0) svg += strokedPath(outline(heaviest), kHeaviest, strokes.mark);
+  if (heaviest >= 0) mark(heaviest, "heaviest", {{kHeaviest, strokes.mark}});
   svg += "</g>\n";
 
   std::string legend;
   if (picture.faultyRow) {
     legend = "Red: the row that failed its check; rows after it were not read.";
   } else if (heaviest >= 0) {
-    legend = "Black outline: the most populous region, " +
+    legend = "Black edge: the most populous region, " +
              number(picture.regions.populations[static_cast<std::size_t>(heaviest)]) + ". ";
     legend += lightest == heaviest
                   ? "It is also the least populous."
-                  : "White outline: the least populous, " +
+                  : "White edge: the least populous, " +
                         number(picture.regions.populations[static_cast<std::size_t>(lightest)]) +
                         ".";
   }

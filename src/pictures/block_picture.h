@@ -32,9 +32,10 @@ struct GridPlacement {
 };
 
 // The picture as a standalone SVG document. Every region is one path in a colour that no
-// edge-adjacent region shares; the most populous region is outlined in black, the least
-// populous in white (with a dark rim when the cells are large); a region's colour shows
-// across the upper half of each of its cells.
+// edge-adjacent region shares; a black band runs along the inside of the most populous
+// region's edge, a white one (with a dark rim when the cells are large) along the least
+// populous region's. A region's colour shows in the middle of each of its cells' upper half,
+// and a mark at the middle of the top edge of the region's first cell.
 std::string drawBlockPicture(const BlockPicture& picture);
 // The same picture as an <svg> element placed at (x, y), for a document of several.
 std::string blockPictureElement(const BlockPicture& picture, std::int32_t x, std::int32_t y);

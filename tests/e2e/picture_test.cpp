@@ -1,0 +1,308 @@
+// pelvano-judge draw and visualize, checked on the pixels a real renderer draws: cells of one
+// region share a colour, edge-adjacent regions differ, the marked regions are the true
+// extremes, a faulty row is marked; and the index page shows the pictures in a browser.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "program_runner.h"
+#include "reference_regions.h"
+#include "rendered_image.h"
+#include "sample_files.h"
+
+namespace pelvano::test {
+namespace {
+
+const fs::path kExamples = PELVANO_EXAMPLES;
+const Colour kBlack{0, 0, 0};
+const Colour kWhite{255, 255, 255};
+const Colour kFaultyRow = colourOf("#cc3311");
+
+// Where the grid stands, as the SVG's grid group says; read with Python's XML parser, which
+// also proves the file well-formed.
+struct Placement {
+  int x = 0, y = 0, cell = 0, rows = 0, cols = 0;
+};
+
+std::vector<int> numbersIn(const std::string& text) {
+  std::vector<int> numbers;
+  std::istringstream words(text);
+  for (int n; words >> n;)
+    numbers.push_back(n);
+  return numbers;
+}
+
+// A task file's cases (populations and d) and a submission's blocks (case and labels), from
+// files as clean as the examples.
+struct Files {
+  std::vector<Rows> populations;
+  std::vector<int> d;
+  std::vector<std::pair<int, Rows>> blocks;
+};
+
+Files parseFiles(const std::string& task, const std::string& submission) {
+  Files files;
+  std::vector<int> t = numbersIn(task.substr(task.find('\n')));
+  std::size_t p = 1;
+  for (int k = 0; k < t[0]; ++k) {
+    const int w = t[p + 1], h = t[p + 2];
+    files.d.push_back(t[p + 3]);
+    p += 4;
+    Rows rows(static_cast<std::size_t>(h));
+    for (auto& row : rows)
+      for (int c = 0; c < w; ++c)
+        row.push_back(t[p++]);
+    files.populations.push_back(rows);
+  }
+  std::istringstream lines(submission);
+  std::string line;
+  std::getline(lines, line);
+  std::getline(lines, line);
+  while (std::getline(lines, line)) {
+    if (line.empty()) continue;
+    const int number = std::stoi(line);
+    Rows labels;
+    for (std::size_t r = 0; r < files.populations[static_cast<std::size_t>(number - 1)].size();
+         ++r) {
+      std::getline(lines, line);
+      labels.push_back(numbersIn(line));
+    }
+    files.blocks.push_back({number, labels});
+  }
+  return files;
+}
+
+class PictureTest : public ProgramTest {
+ protected:
+  Placement placementOf(const fs::path& svg) const {
+    const ProgramRun python = runBinary(
+        PELVANO_PYTHON,
+        {"-c",
+         "import sys, xml.etree.ElementTree as tree\n"
+         "grid = next(e for e in tree.parse(sys.argv[1]).iter() if 'data-cell' in e.attrib)\n"
+         "print(*(grid.get('data-' + k) for k in ('x', 'y', 'cell', 'rows', 'cols')))\n",
+         svg.string()},
+        {});
+    EXPECT_EQ(python.status, 0) << svg << ": " << python.err;
+    const std::vector<int> n = numbersIn(python.out);
+    if (n.size() != 5) return {};
+    return {n[0], n[1], n[2], n[3], n[4]};
+  }
+
+  Image render(const fs::path& svg) const {
+    const fs::path png = at("rendered.png");
+    const ProgramRun renderer =
+        runBinary(PELVANO_RSVG_CONVERT, {svg.string(), "-o", png.string()}, {});
+    EXPECT_EQ(renderer.status, 0) << renderer.err;
+    return Image(png);
+  }
+
+  // Checks the picture of a block whose first `rowsRead` rows of `labels` were read; the
+  // row after them, if inside the grid, is the faulty one.
+  void expectPicture(const fs::path& svg, const Rows& populations, const Rows& labels,
+                     std::size_t rowsRead, bool marked) const {
+    SCOPED_TRACE(svg.string());
+    const Placement grid = placementOf(svg);
+    const Image image = render(svg);
+    ASSERT_GT(image.width(), 0);
+    ASSERT_EQ(grid.rows, static_cast<int>(populations.size()));
+    ASSERT_EQ(grid.cols, static_cast<int>(populations[0].size()));
+    const Rows readPopulations(populations.begin(),
+                               populations.begin() + static_cast<long>(rowsRead));
+    const Rows readLabels(labels.begin(), labels.begin() + static_cast<long>(rowsRead));
+    // A region's colour shows in the middle of each cell's upper half.
+    const auto sample = [&](int r, int c) {
+      return image.at(grid.x + c * grid.cell + grid.cell / 2,
+                      grid.y + r * grid.cell + grid.cell / 4);
+    };
+    if (rowsRead < populations.size()) {
+      for (int c = 0; c < grid.cols; ++c)
+        EXPECT_EQ(sample(static_cast<int>(rowsRead), c), kFaultyRow) << "faulty row, column " << c;
+    }
+    if (rowsRead == 0) return;
+    const ReferenceRegions regions = referenceRegions(readPopulations, readLabels);
+    std::map<int, Colour> colourOfRegion;
+    for (int r = 0; r < static_cast<int>(rowsRead); ++r) {
+      for (int c = 0; c < grid.cols; ++c) {
+        const int region = regions.regionOfCell[r][c];
+        const Colour colour = sample(r, c);
+        const auto [known, added] = colourOfRegion.emplace(region, colour);
+        ASSERT_EQ(known->second, colour) << "cell " << r << "," << c << " differs from its region";
+        if (c + 1 < grid.cols && regions.regionOfCell[r][c + 1] != region) {
+          ASSERT_NE(sample(r, c + 1), colour) << "cells " << r << "," << c << " and the next";
+        }
+        if (r + 1 < static_cast<int>(rowsRead) && regions.regionOfCell[r + 1][c] != region) {
+          ASSERT_NE(sample(r + 1, c), colour) << "cells " << r << "," << c << " and the one below";
+        }
+      }
+    }
+    // The marks: the middle of the top edge of a region's first cell shows its outline.
+    std::vector<std::int64_t> black, white;
+    std::vector<bool> seen(regions.populations.size());
+    for (int r = 0; r < static_cast<int>(rowsRead); ++r) {
+      for (int c = 0; c < grid.cols; ++c) {
+        const auto region = static_cast<std::size_t>(regions.regionOfCell[r][c]);
+        if (seen[region]) continue;
+        seen[region] = true;
+        const Colour edge =
+            image.at(grid.x + c * grid.cell + grid.cell / 2, grid.y + r * grid.cell);
+        if (edge == kBlack) black.push_back(regions.populations[region]);
+        if (edge == kWhite) white.push_back(regions.populations[region]);
+      }
+    }
+    if (!marked) {
+      EXPECT_TRUE(black.empty() && white.empty());
+      return;
+    }
+    const auto [least, most] =
+        std::minmax_element(regions.populations.begin(), regions.populations.end());
+    EXPECT_EQ(black, std::vector<std::int64_t>{*most});
+    if (*least != *most) {
+      EXPECT_EQ(white, std::vector<std::int64_t>{*least});
+    }
+  }
+
+  ProgramRun draw(const fs::path& task, const fs::path& submission, const fs::path& out) const {
+    return runJudge({"draw", task.string(), submission.string(), "--out", out.string()});
+  }
+};
+
+TEST_F(PictureTest, DrawsEveryBlockOfTheExamples) {
+  for (const char* example : {"small-run", "several-cases", "several-cases-failing"}) {
+    const fs::path folder = kExamples / example;
+    const fs::path out = at(example);
+    const ProgramRun result = draw(folder / "input.txt", folder / "submission.txt", out);
+    EXPECT_EQ(result.status, 0) << result.err;
+    const Files files =
+        parseFiles(readFile(folder / "input.txt"), readFile(folder / "submission.txt"));
+    for (std::size_t k = 0; k < files.blocks.size(); ++k) {
+      const auto& [number, labels] = files.blocks[k];
+      const fs::path svg =
+          out / ("block-" + std::to_string(k + 1) + "-case-" + std::to_string(number) + ".svg");
+      ASSERT_TRUE(fs::exists(svg)) << svg;
+      expectPicture(svg, files.populations[static_cast<std::size_t>(number - 1)], labels,
+                    labels.size(), true);
+    }
+    EXPECT_NE(readFile(out / "index.html").find(readFile(folder / "report.txt").substr(0, 2)),
+              std::string::npos);
+  }
+  // The picture the README shows is the one the program draws now.
+  EXPECT_EQ(readFile(at("several-cases") / "block-1-case-2.svg"),
+            readFile(kExamples / "several-cases" / "block-1-case-2.svg"));
+}
+
+TEST_F(PictureTest, ShowsTheRowsReadAndMarksTheFaultyRow) {
+  const Rows populations = {{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}};
+  writeFile(at("input.txt"), taskText({populations}, {3}));
+  // The third row holds a letter: two rows read, the third marked; nothing after it is read.
+  writeFile(at("submission.txt"), kSubmissionHeader + "1\n1 1 2 2\n1 3 3 2\n1 x 2 2\n1\n");
+  const ProgramRun result = draw(at("input.txt"), at("submission.txt"), at("out"));
+  EXPECT_EQ(result.status, 0) << result.err;
+  expectPicture(at("out/block-1-case-1.svg"), populations, {{1, 1, 2, 2}, {1, 3, 3, 2}}, 2, false);
+  EXPECT_EQ(std::distance(fs::directory_iterator(at("out")), fs::directory_iterator()), 2);
+  // A fault in the first row: nothing read, the row marked.
+  writeFile(at("first.txt"), kSubmissionHeader + "1\n1 1\n");
+  EXPECT_EQ(draw(at("input.txt"), at("first.txt"), at("first")).status, 0);
+  expectPicture(at("first/block-1-case-1.svg"), populations, {}, 0, false);
+}
+
+TEST_F(PictureTest, DrawsTheLargestCasesSmallAndRightOnRandomLabellings) {
+  std::mt19937 random(9);
+  // 300x300 in 300 rectangles of 20x15 cells, and a 40x30 grid of random labels from a few.
+  Rows big(300, std::vector<int>(300)), bigLabels = big;
+  for (int r = 0; r < 300; ++r)
+    for (int c = 0; c < 300; ++c) {
+      big[r][c] = static_cast<int>(random() % 20000);
+      bigLabels[r][c] = (r / 15) * 15 + c / 20;
+    }
+  Rows mixed(30, std::vector<int>(40)), mixedLabels = mixed;
+  for (int r = 0; r < 30; ++r)
+    for (int c = 0; c < 40; ++c) {
+      mixed[r][c] = static_cast<int>(random() % 1000);
+      mixedLabels[r][c] = static_cast<int>(random() % 3);
+    }
+  const int mixedRegions =
+      static_cast<int>(referenceRegions(mixed, mixedLabels).populations.size());
+  writeFile(at("input.txt"), taskText({big, mixed}, {300, mixedRegions}));
+  writeFile(at("submission.txt"),
+            kSubmissionHeader + "1\n" + rowsText(bigLabels) + "2\n" + rowsText(mixedLabels));
+  const ProgramRun result = draw(at("input.txt"), at("submission.txt"), at("out"));
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_LT(fs::file_size(at("out/block-1-case-1.svg")), 2u << 20);
+  expectPicture(at("out/block-1-case-1.svg"), big, bigLabels, 300, true);
+  expectPicture(at("out/block-2-case-2.svg"), mixed, mixedLabels, 30, true);
+}
+
+TEST_F(PictureTest, TheIndexPageShowsThePicturesInABrowser) {
+  const fs::path folder = kExamples / "several-cases";
+  ASSERT_EQ(draw(folder / "input.txt", folder / "submission.txt", at("out")).status, 0);
+  const fs::path shot = at("page.png");
+  const ProgramRun browser =
+      runBinary(PELVANO_CHROMIUM,
+                {"--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                 "--user-data-dir=" + at("profile").string(), "--window-size=900,1400",
+                 "--screenshot=" + shot.string(), "file://" + (at("out") / "index.html").string()},
+                {std::nullopt, 120, ""});
+  ASSERT_EQ(browser.status, 0) << browser.err;
+  const Image page(shot);
+  ASSERT_GT(page.width(), 0);
+  // Both pictures' three regions are filled with palette colours: many pixels of them.
+  int regionPixels = 0;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 0; x < page.width(); ++x)
+      for (const char* colour : {"#77aadd", "#ee8866", "#eedd88"})
+        regionPixels += page.at(x, y) == colourOf(colour);
+  EXPECT_GT(regionPixels, 20000);
+}
+
+TEST_F(PictureTest, VisualizesForAContestSystemAndNeverFailsOnBadInput) {
+  const fs::path folder = kExamples / "several-cases-failing";
+  fs::create_directory(at("feedback"));
+  const ProgramRun result =
+      runJudge({"visualize", (folder / "input.txt").string(), "answer", at("feedback").string()},
+               (folder / "submission.txt").string());
+  EXPECT_EQ(result.status, 0) << result.err;
+  const Image image = render(at("feedback/teamimage.svg"));
+  EXPECT_GT(image.height(), 3 * 200);  // three blocks, one below the other
+
+  writeFile(at("bad.txt"), "Tolvarustepnik\n0\n");
+  EXPECT_EQ(runJudge({"visualize", at("bad.txt").string(), "answer", at("feedback").string()},
+                     (folder / "submission.txt").string())
+                .status,
+            0);
+  EXPECT_GT(render(at("feedback/teamimage.svg")).width(), 0);
+  EXPECT_EQ(runJudge({"visualize", (folder / "input.txt").string(), "answer",
+                      at("no-such-folder").string()},
+                     (folder / "submission.txt").string())
+                .status,
+            1);
+}
+
+TEST_F(PictureTest, RefusesBadInputWithoutWritingHalfOfIt) {
+  writeFile(at("submission.txt"), kSmallAnswer);
+  writeFile(at("bad.txt"), "Tolvarustepnik\n1\n\n1 3 2 7\n");
+  writeFile(at("a-file"), "");
+  writeFile(at("input.txt"), kSmallTask);
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{at("missing.txt").string(), at("submission.txt").string(), at("out").string()},
+       "cannot be read"},
+      {{at("bad.txt").string(), at("submission.txt").string(), at("out").string()},
+       "Napaka [Pelvano:73]"},
+      {{at("input.txt").string(), at("submission.txt").string(), (at("a-file") / "out").string()},
+       "a-file"},
+  };
+  for (const auto& [files, reason] : cases) {
+    const ProgramRun result = draw(files[0], files[1], files[2]);
+    EXPECT_NE(result.status, 0) << reason;
+    EXPECT_NE(result.err.find(reason), std::string::npos) << result.err;
+    EXPECT_FALSE(fs::exists(at("out"))) << reason;
+  }
+}
+
+}  // namespace
+}  // namespace pelvano::test
