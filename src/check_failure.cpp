@@ -16,13 +16,15 @@ std::string decimal(std::int64_t number) {
   return std::to_string(number);
 }
 
-std::string quoted(std::string_view text) {
-  std::string result;
-  result.reserve(text.size() + 2);
-  result += '"';
-  result += text;
-  result += '"';
-  return result;
+std::string quotedAfter(std::string_view before, std::string&& text) {
+  std::string message = std::move(text);
+  // One move of the text's bytes to make room in front, within the storage it has when the
+  // line source left room for this.
+  message.reserve(message.size() + before.size() + 2);
+  message.insert(0, before.size() + 1, '"');
+  message.replace(0, before.size(), before);
+  message += '"';
+  return message;
 }
 
 }  // namespace pelvano

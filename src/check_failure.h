@@ -25,9 +25,10 @@ class EAssertion {
 // raiseCheckFailure with this program's source name, as every check uses it.
 [[noreturn]] void failCheck(std::int32_t code, std::string message);
 
-// Helpers for assembling messages: numbers as "%d" prints them, input text in double quotes
-// exactly as read.
+// Helpers for assembling messages: numbers as "%d" prints them, and input text in double
+// quotes exactly as read, after the message's words: `before` "text". The message is built in
+// the text's own storage, as the quoted line may be hundreds of megabytes.
 std::string decimal(std::int64_t number);
-std::string quoted(std::string_view text);
+std::string quotedAfter(std::string_view before, std::string&& text);
 
 }  // namespace pelvano

@@ -38,7 +38,9 @@ int runEval(const std::vector<std::string>& arguments, std::ostream& out, std::o
   }
   FileByteSource task(taskPath);
   FileByteSource submission(submissionPath);
-  if (!report.writeAndClose(evaluate(task, submission))) {
+  const Evaluation evaluation = evaluateRun(task, submission);
+  const ReportPieces pieces = reportPieces(evaluation);
+  if (!report.writeAndClose({pieces.head, pieces.message, pieces.tail})) {
     err << "Pelvano: porocila \"" << reportPath << "\" ni mogoce zapisati: " << report.reason()
         << "\n";
     return kExitReportUnwritable;

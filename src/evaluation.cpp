@@ -104,46 +104,56 @@ std::string successReport(const std::deque<CaseResult>& results) {
   return report;
 }
 
-std::string failureReport(const EAssertion& failure) {
-  // The message is printed as a C string: a NUL byte from quoted input ends it there.
-  const std::string_view message(failure.message.c_str());
-  // Assembled in place: a message may quote a line of hundreds of megabytes.
-  std::string report;
-  report.reserve(message.size() + failure.sourceName.size() + 32);
-  report += "Napaka [";
-  report += failure.sourceName;
-  report += ':';
-  report += decimal(failure.code);
-  report += "]: ";
-  report += message;
-  report += "\n-1\n";
-  return report;
-}
-
-std::string reportText(const Evaluation& evaluation) {
+ReportPieces reportPieces(const Evaluation& evaluation) {
+  ReportPieces pieces;
   try {
     switch (evaluation.outcome.kind) {
       case Outcome::Kind::kPassed:
-        return successReport(evaluation.results);
-      case Outcome::Kind::kRejected:
-        return failureReport(evaluation.outcome.failure);
+        pieces.head = successReport(evaluation.results);
+        return pieces;
+      case Outcome::Kind::kRejected: {
+        const EAssertion& failure = evaluation.outcome.failure;
+        pieces.head = "Napaka [" + failure.sourceName + ':' + decimal(failure.code) + "]: ";
+        // The message is printed as a C string: a NUL byte from quoted input ends it there.
+        pieces.message = std::string_view(failure.message.c_str());
+        pieces.tail = "\n-1\n";
+        return pieces;
+      }
       case Outcome::Kind::kUnexpected:
         break;
     }
   } catch (...) {
     // Without memory for the report itself, the report says so.
   }
-  return std::string(kUnexpectedFailureReport);
+  return {std::string(kUnexpectedFailureReport), {}, {}};
 }
 
-std::string evaluate(ByteSource& task, ByteSource& submission) {
+std::string reportText(const Evaluation& evaluation) {
+  const ReportPieces pieces = reportPieces(evaluation);
+  try {
+    std::string text;
+    text.reserve(pieces.head.size() + pieces.message.size() + pieces.tail.size());
+    text += pieces.head;
+    text += pieces.message;
+    text += pieces.tail;
+    return text;
+  } catch (...) {
+    return std::string(kUnexpectedFailureReport);
+  }
+}
+
+Evaluation evaluateRun(ByteSource& task, ByteSource& submission) {
   TaskReading reading = readTask(task);
   if (reading.outcome.kind != Outcome::Kind::kPassed) {
     Evaluation failed;
     failed.outcome = std::move(reading.outcome);
-    return reportText(failed);
+    return failed;
   }
-  return reportText(evaluateSubmission(reading.task, submission));
+  return evaluateSubmission(reading.task, submission);
+}
+
+std::string evaluate(ByteSource& task, ByteSource& submission) {
+  return reportText(evaluateRun(task, submission));
 }
 
 std::string evaluate(std::istream& task, std::istream& submission) {

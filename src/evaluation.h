@@ -74,14 +74,23 @@ TaskReading readTask(ByteSource& source);
 Evaluation evaluateSubmission(const Task& task, ByteSource& source,
                               BlockObserver* observer = nullptr);
 
-// The report's whole text: the success report, the failure report of the failed check, or the
-// unexpected-failure report (also when the report itself cannot be built).
+// The report in pieces that, written one after the other, make its whole text: the success
+// report, the failure report of the failed check, or the unexpected-failure report (also when
+// the report itself cannot be built). The message is a view of the evaluation's own, which
+// must outlive the pieces: a message quoting a line of hundreds of megabytes is not copied.
+struct ReportPieces {
+  std::string head;
+  std::string_view message;
+  std::string_view tail;
+};
+ReportPieces reportPieces(const Evaluation& evaluation);
 std::string reportText(const Evaluation& evaluation);
 std::string successReport(const std::deque<CaseResult>& results);
-std::string failureReport(const EAssertion& failure);
 
 // One whole run as `Pelvano eval` makes it: the task, then the submission (whose first byte is
-// asked for only once the task has passed), and the report's text.
+// asked for only once the task has passed); a task that fails gives its outcome.
+Evaluation evaluateRun(ByteSource& task, ByteSource& submission);
+// The same run's report text.
 std::string evaluate(ByteSource& task, ByteSource& submission);
 std::string evaluate(std::istream& task, std::istream& submission);
 

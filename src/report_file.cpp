@@ -19,15 +19,17 @@ bool ReportFile::open(const std::string& path) {
   return descriptor_ >= 0;
 }
 
-bool ReportFile::writeAndClose(std::string_view report) {
-  while (!report.empty()) {
-    const ssize_t written = ::write(descriptor_, report.data(), report.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) {
-      error_ = written < 0 ? errno : EIO;
-      return false;
+bool ReportFile::writeAndClose(std::initializer_list<std::string_view> pieces) {
+  for (std::string_view rest : pieces) {
+    while (!rest.empty()) {
+      const ssize_t written = ::write(descriptor_, rest.data(), rest.size());
+      if (written < 0 && errno == EINTR) continue;
+      if (written <= 0) {
+        error_ = written < 0 ? errno : EIO;
+        return false;
+      }
+      rest.remove_prefix(static_cast<std::size_t>(written));
     }
-    report.remove_prefix(static_cast<std::size_t>(written));
   }
   const int descriptor = descriptor_;
   descriptor_ = -1;

@@ -1,6 +1,7 @@
 // The report file: where it may be written, and writing it whole.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -17,8 +18,8 @@ class ReportFile {
 
   // Creates the file or empties it; false if it cannot be opened for writing.
   bool open(const std::string& path);
-  // Writes the whole report and closes the file; false if either fails.
-  bool writeAndClose(std::string_view report);
+  // Writes the pieces one after the other and closes the file; false if either fails.
+  bool writeAndClose(std::initializer_list<std::string_view> pieces);
   // The system's reason for the last failure.
   std::string reason() const;
 

@@ -27,7 +27,9 @@ void FileByteSource::open() {
   if (::fstat(descriptor_, &status) != 0 || S_ISDIR(status.st_mode)) {
     openError_ = S_ISDIR(status.st_mode) ? EISDIR : errno;
     close();
+    return;
   }
+  if (S_ISREG(status.st_mode)) remaining_ = static_cast<std::size_t>(status.st_size);
 }
 
 void FileByteSource::close() {
@@ -41,7 +43,10 @@ std::size_t FileByteSource::read(char* into, std::size_t capacity) {
   if (descriptor_ < 0) return 0;
   for (;;) {
     const ssize_t count = ::read(descriptor_, into, capacity);
-    if (count >= 0) return static_cast<std::size_t>(count);
+    if (count >= 0) {
+      remaining_ -= std::min(remaining_, static_cast<std::size_t>(count));
+      return static_cast<std::size_t>(count);
+    }
     if (errno != EINTR) throw std::system_error(errno, std::generic_category(), path_);
   }
 }

@@ -17,6 +17,8 @@ class ByteSource {
   // Lets go of what stands behind the source as soon as it is no longer read (a writer on
   // the other end of a pipe is then not left waiting); later reads find no byte.
   virtual void close() {}
+  // How many bytes are still to come, where that is known (a regular file); 0 otherwise.
+  virtual std::size_t remainingHint() const { return 0; }
 };
 
 // A file named by path. It is opened at the first read, so a file is opened only when the
@@ -34,6 +36,7 @@ class FileByteSource final : public ByteSource {
 
   std::size_t read(char* into, std::size_t capacity) override;
   void close() override;
+  std::size_t remainingHint() const override { return remaining_; }
 
   // Why the file could not be opened (an errno value, EISDIR for a directory), or 0 if it
   // was opened or has not been asked for yet.
@@ -46,6 +49,7 @@ class FileByteSource final : public ByteSource {
   int descriptor_ = -1;
   bool opened_ = false;
   int openError_ = 0;
+  std::size_t remaining_ = 0;  // of a regular file, as its size said at the start
 };
 
 class StreamByteSource final : public ByteSource {

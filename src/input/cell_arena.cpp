@@ -1,25 +1,21 @@
 #include "input/cell_arena.h"
 
-#include <sys/mman.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <new>
 #include <utility>
 
+#include "input/page_advice.h"
+
 namespace pelvano {
 namespace {
 
 constexpr std::size_t kFirstChunkBytes = std::size_t{64} << 10;
-constexpr std::size_t kHugePageBytes = std::size_t{2} << 20;
 
-// Asks for huge pages and for the whole chunk to be faulted in by one call. Both are
-// requests: where the system refuses, the pages come one fault at a time as they are used.
+// Huge pages, and the whole chunk faulted in by one call: chunks are filled at once.
 void prepareChunk(std::byte* chunk, std::size_t bytes) {
-  if (bytes >= kHugePageBytes) ::madvise(chunk, bytes, MADV_HUGEPAGE);
-#ifdef MADV_POPULATE_WRITE
-  ::madvise(chunk, bytes, MADV_POPULATE_WRITE);
-#endif
+  adviseHugePages(chunk, bytes);
+  adviseFaultIn(chunk, bytes);
 }
 
 }  // namespace

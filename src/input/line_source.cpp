@@ -1,7 +1,10 @@
 #include "input/line_source.h"
 
+#include "input/page_advice.h"
+
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 namespace pelvano {
 
@@ -54,6 +57,31 @@ std::optional<std::size_t> LineSource::readLineHead(std::string& head, std::size
   return consumeRestOfLine(head, keep);
 }
 
+namespace {
+
+// A line kept past this length is likely quoted whole by a message.
+constexpr std::size_t kLongLine = std::size_t{1} << 20;
+// Room for a message's words around a quoted line.
+constexpr std::size_t kMessageRoom = 256;
+
+}  // namespace
+
+void LineSource::makeRoomForLongLine(std::string& line, std::size_t keep) {
+  const std::size_t wanted =
+      std::min(keep,
+               line.size() + static_cast<std::size_t>(end_ - position_) + source_.remainingHint()) +
+      kMessageRoom;
+  if (line.capacity() >= wanted) return;
+  try {
+    // Once, for all that may still come: the line then grows without being copied again,
+    // and the message quoting it fits in the same storage.
+    line.reserve(wanted);
+    adviseHugePages(line.data(), line.capacity());
+  } catch (const std::bad_alloc&) {
+    // Then it grows step by step, as far as memory allows.
+  }
+}
+
 std::size_t LineSource::consumeRestOfLine(std::string& line, std::size_t keep) {
   const std::size_t before = line.size();
   char last = line.empty() ? '\0' : line.back();
@@ -63,7 +91,12 @@ std::size_t LineSource::consumeRestOfLine(std::string& line, std::size_t keep) {
     const auto* lineFeed = static_cast<const char*>(std::memchr(position_, '\n', available));
     const char* stop = lineFeed != nullptr ? lineFeed : end_;
     const auto count = static_cast<std::size_t>(stop - position_);
-    if (line.size() < keep) line.append(position_, std::min(count, keep - line.size()));
+    if (line.size() < keep) {
+      const std::size_t taken = std::min(count, keep - line.size());
+      if (line.size() + taken > kLongLine && line.size() <= kLongLine)
+        makeRoomForLongLine(line, keep);
+      line.append(position_, taken);
+    }
     if (count > 0) last = stop[-1];
     length += count;
     if (lineFeed != nullptr) {

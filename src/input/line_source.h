@@ -68,6 +68,7 @@ class LineSource {
   // sentinel of an empty block.
   const char* nextBlock();
   void endBlock(std::size_t count);
+  void makeRoomForLongLine(std::string& line, std::size_t keep);
 
   ByteSource& source_;
   std::size_t blockSize_;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 #include "check_failure.h"
 #include "input/block_line.h"
@@ -15,7 +16,8 @@ std::string SubmissionReader::readContestant() {
   if (!length) failCheck(215, "manjka stevilka tekmovalca");
   if (*length != 6) failCheck(216, "stevilka tekmovalca bi morala imeti 6 stevk");
   if (!parseLeadingInteger(text_)) {
-    failCheck(218, "v prvi vrstici bi morala biti stevilka tekmovalca, ne pa " + quoted(text_));
+    failCheck(218, quotedAfter("v prvi vrstici bi morala biti stevilka tekmovalca, ne pa ",
+                               std::move(text_)));
   }
   return text_;
 }
@@ -23,7 +25,8 @@ std::string SubmissionReader::readContestant() {
 void SubmissionReader::readTaskName() {
   if (!file_.readLine(text_)) failCheck(219, "manjka druga vrstica");
   if (text_ != kTaskName) {
-    failCheck(220, "v drugi vrstici bi moral biti niz \"Tolvarustepnik\", ne pa " + quoted(text_));
+    failCheck(220, quotedAfter("v drugi vrstici bi moral biti niz \"Tolvarustepnik\", ne pa ",
+                               std::move(text_)));
   }
 }
 
@@ -33,9 +36,9 @@ std::optional<BlockStart> SubmissionReader::readBlockStart() {
     ++nextLine_;
   if (first.kind == BlockLine::Kind::kEnd) return std::nullopt;
   if (first.kind == BlockLine::Kind::kNoNumber) {
-    failCheck(228, "v " + decimal(nextLine_) +
-                       ". vrstici bi morala biti stevilka testnega primera, " + "ne pa " +
-                       quoted(text_));
+    failCheck(228, quotedAfter("v " + decimal(nextLine_) +
+                                   ". vrstici bi morala biti stevilka testnega primera, ne pa ",
+                               std::move(text_)));
   }
   const std::int32_t number = first.number;
   // Case k stands at position k - 1, so the case is found by index, not by a search.

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "check_failure.h"
 #include "input/leading_integer.h"
@@ -13,15 +14,16 @@ Task readTaskFile(LineSource& file) {
   std::string name;
   if (!file.readLine(name)) failCheck(195, "manjka prva vrstica z imenom naloge");
   if (name != kTaskName) {
-    failCheck(196, "v prvi vrstici bi moral biti niz \"Tolvarustepnik\", ne pa " + quoted(name));
+    failCheck(196, quotedAfter("v prvi vrstici bi moral biti niz \"Tolvarustepnik\", ne pa ",
+                               std::move(name)));
   }
 
   std::string countLine;
   if (!file.readLine(countLine)) failCheck(199, "manjka druga vrstica s stevilom testnih primerov");
   const std::optional<std::int32_t> count = parseLeadingInteger(countLine);
   if (!count || *count < 1) {
-    failCheck(
-        201, "v drugi vrstici bi moralo biti stevilo testnih primerov, ne pa " + quoted(countLine));
+    failCheck(201, quotedAfter("v drugi vrstici bi moralo biti stevilo testnih primerov, ne pa ",
+                               std::move(countLine)));
   }
 
   // The count comes from the file, so nothing is reserved by it: the list grows as the

@@ -1,5 +1,7 @@
 #include "input/test_case.h"
 
+#include <utility>
+
 #include "check_failure.h"
 #include "input/leading_integer.h"
 #include "input/row_scanner.h"
@@ -44,16 +46,17 @@ void TestCase::readTestCase(LineSource& file, LineCounter& lastLineRead, CellAre
   if (!readCountedLine(file, lastLineRead, text))
     failCheck(65, "manjka " + decimal(lastLineRead) + ". vrstica");
   if (!text.empty()) {
-    failCheck(66,
-              "vrstica " + decimal(lastLineRead) + " bi morala biti prazna, ne pa " + quoted(text));
+    failCheck(66, quotedAfter("vrstica " + decimal(lastLineRead) + " bi morala biti prazna, ne pa ",
+                              std::move(text)));
   }
 
   if (!readCountedLine(file, lastLineRead, text))
     failCheck(67, "manjka " + decimal(lastLineRead) + ". vrstica");
   const LeadingIntegers numbers = parseLeadingIntegers(text);
   if (numbers.count < 4) {
-    failCheck(69, "v " + decimal(lastLineRead) +
-                      ". vrstici bi morala biti stiri cela stevila, ne pa " + quoted(text));
+    failCheck(69, quotedAfter("v " + decimal(lastLineRead) +
+                                  ". vrstici bi morala biti stiri cela stevila, ne pa ",
+                              std::move(text)));
   }
   number = numbers.values[0];
   w = numbers.values[1];

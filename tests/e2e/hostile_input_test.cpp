@@ -133,6 +133,32 @@ TEST_F(HostileInput, JudgesLinesOf200MBWithBoundedMemory) {
   }
 }
 
+TEST_F(HostileInput, QuotesLinesOfMegabytesWholeInTheirMessages) {
+  // Past a megabyte a quoted line is held in storage made for the whole rest of the file,
+  // and the message is built around it in place: the report must be the same.
+  const std::string line(3'000'000, 'x');
+  const std::string quote = "\"" + line + "\"";
+  const std::vector<HostileCase> cases = {
+      {"task name", line + "\n", kHeader,
+       failure(196, "v prvi vrstici bi moral biti niz \"Tolvarustepnik\", ne pa " + quote)},
+      {"count line", "Tolvarustepnik\n" + line + "\n", kHeader,
+       failure(201, "v drugi vrstici bi moralo biti stevilo testnih primerov, ne pa " + quote)},
+      {"separator line", "Tolvarustepnik\n1\n" + line + "\n", kHeader,
+       failure(66, "vrstica 3 bi morala biti prazna, ne pa " + quote)},
+      {"case line", "Tolvarustepnik\n1\n\n" + line, kHeader,
+       failure(69, "v 4. vrstici bi morala biti stiri cela stevila, ne pa " + quote)},
+      {"submission's task name", kSmallTask, "123456\n" + line + "\r\n",
+       failure(220, "v drugi vrstici bi moral biti niz \"Tolvarustepnik\", ne pa " + quote)},
+      {"block line", kSmallTask, kHeader + "\n" + line + "\n1\n",
+       failure(228, "v 4. vrstici bi morala biti stevilka testnega primera, ne pa " + quote)},
+  };
+  for (const HostileCase& c : cases) {
+    const ProgramRun result = evaluate(c.task, c.submission);
+    EXPECT_EQ(result.status, 0) << c.name;
+    EXPECT_TRUE(readFile(at("report.txt")) == c.report) << c.name;
+  }
+}
+
 #ifndef PELVANO_SANITIZED  // AddressSanitizer needs far more address space than the limit
 TEST_F(HostileInput, ReportsAnUnexpectedFailureWhenMemoryRunsOut) {
   // A block line must be held whole, as its message would quote it: 300 MB cannot be held
