@@ -1,5 +1,6 @@
 #include "evaluation.h"
 
+#include <algorithm>
 #include <charconv>
 #include <exception>
 #include <new>
@@ -13,10 +14,10 @@
 namespace pelvano {
 namespace {
 
-// As "%d" prints it, without a string of its own for each number.
-void appendDecimal(std::string& text, std::int32_t number) {
-  char digits[12];
-  text.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+// Writes `number` as "%d" prints it at `at`, which has room for 11 characters; returns the
+// end of what was written.
+char* writeDecimal(char* at, std::int32_t number) {
+  return std::to_chars(at, at + 11, number).ptr;
 }
 
 void describeUnexpected(Outcome& outcome, const char* reason) {
@@ -93,14 +94,18 @@ Evaluation evaluateSubmission(const Task& task, ByteSource& source, BlockObserve
 }
 
 std::string successReport(const std::deque<CaseResult>& results) {
-  std::string report = "OK\n" + decimal(static_cast<std::int64_t>(results.size())) + "\n";
-  report.reserve(report.size() + results.size() * 12);
+  const std::string head = "OK\n" + decimal(static_cast<std::int64_t>(results.size())) + "\n";
+  // Written straight into room for the longest lines, then cut to what was written.
+  constexpr std::size_t kLongestLine = 11 + 1 + 11 + 1;
+  std::string report(head.size() + results.size() * kLongestLine, '\0');
+  char* at = std::copy(head.begin(), head.end(), report.data());
   for (const CaseResult& result : results) {
-    appendDecimal(report, result.caseNumber);
-    report += ' ';
-    appendDecimal(report, result.score);
-    report += '\n';
+    at = writeDecimal(at, result.caseNumber);
+    *at++ = ' ';
+    at = writeDecimal(at, result.score);
+    *at++ = '\n';
   }
+  report.resize(static_cast<std::size_t>(at - report.data()));
   return report;
 }
 

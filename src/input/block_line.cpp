@@ -21,6 +21,17 @@ std::int32_t readNumber(LineSource& file, bool negative) {
   return saturatedValue(negative, magnitude);
 }
 
+// Skips what follows a block's number, unstored: mostly nothing but the line feed.
+void skipRestOfLine(LineSource& file) {
+  const char* p = file.position();
+  if (*p == '\n' && !file.endsInput(p)) {
+    file.setPosition(p + 1);
+    return;
+  }
+  std::string nothing;
+  file.consumeRestOfLine(nothing, 0);
+}
+
 }  // namespace
 
 BlockLine readBlockLine(LineSource& file, std::string& text) {
@@ -45,8 +56,7 @@ BlockLine readBlockLine(LineSource& file, std::string& text) {
     if (kind == ByteKind::kDigit) {
       file.setPosition(p);
       const std::int32_t number = readNumber(file, negative);
-      std::string nothing;
-      file.consumeRestOfLine(nothing, 0);
+      skipRestOfLine(file);
       return {BlockLine::Kind::kNumber, number};
     }
     if (!signSeen && (kind == ByteKind::kBlank || c == '+' || c == '-')) {

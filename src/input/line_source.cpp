@@ -1,10 +1,10 @@
 #include "input/line_source.h"
 
-#include "input/page_advice.h"
-
 #include <algorithm>
 #include <cstring>
 #include <new>
+
+#include "input/page_advice.h"
 
 namespace pelvano {
 
