@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <charconv>
+#include <exception>
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -168,6 +169,13 @@ int runJudgeCommandLine(const std::vector<std::string>& arguments, std::ostream&
   } catch (const UsageError& usage) {
     err << "pelvano-judge: " << usage.message << "\nTry 'pelvano-judge --help'.\n";
     return kJudgeUsageError;
+  } catch (const std::exception& failure) {
+    // Outside any one evaluation (a thread that cannot be started, memory for the list of
+    // submissions): the jury's error, in each command's own status for it.
+    err << "pelvano-judge: unexpected failure: " << failure.what() << "\n";
+    return command == "validate"    ? judge::kValidatorJudgeError
+           : command == "visualize" ? 1
+                                    : judge::kBatchFailed;
   }
 }
 
