@@ -1,6 +1,5 @@
 #include "evaluation.h"
 
-#include <algorithm>
 #include <charconv>
 #include <exception>
 #include <new>
@@ -94,18 +93,17 @@ Evaluation evaluateSubmission(const Task& task, ByteSource& source, BlockObserve
 }
 
 std::string successReport(const std::deque<CaseResult>& results) {
-  const std::string head = "OK\n" + decimal(static_cast<std::int64_t>(results.size())) + "\n";
-  // Written straight into room for the longest lines, then cut to what was written.
-  constexpr std::size_t kLongestLine = 11 + 1 + 11 + 1;
-  std::string report(head.size() + results.size() * kLongestLine, '\0');
-  char* at = std::copy(head.begin(), head.end(), report.data());
+  std::string report = "OK\n" + decimal(static_cast<std::int64_t>(results.size())) + "\n";
+  report.reserve(report.size() + results.size() * 12);
   for (const CaseResult& result : results) {
-    at = writeDecimal(at, result.caseNumber);
+    // Each line is put together on the stack and appended whole.
+    char line[24];
+    char* at = writeDecimal(line, result.caseNumber);
     *at++ = ' ';
     at = writeDecimal(at, result.score);
     *at++ = '\n';
+    report.append(line, at);
   }
-  report.resize(static_cast<std::size_t>(at - report.data()));
   return report;
 }
 
