@@ -11,8 +11,8 @@ namespace {
 
 constexpr RowProfile kLabelProfile{999999999, false};
 
-// Border cells read as already visited, so the flood fill never enters them.
-constexpr std::int32_t kVisitedBorder = -1;
+// Labels are 0 or more, so a border of -1 ends every run of a label at the grid's edge.
+constexpr std::int32_t kLabelBorder = -1;
 
 // The grid messages name the line, except the overflow one, which names the grid row.
 constexpr RowFailureCodes kLabelRowCodes = {159, 163, 166, 168, 0 /* labels keep no total */, 171};
@@ -35,7 +35,7 @@ void Arrangement::readArrangement(LineSource& file, LineCounter& nextLine, std::
   d = boundCase.d;
   labelCells_.resize(LabelGrid::cellCount(w, h));
   const LabelGrid grid = labels();
-  grid.fillBorder(kVisitedBorder);
+  grid.fillBorder(kLabelBorder);
   std::int64_t unusedTotal = 0;
   rowsRead_ = 0;
   for (std::int32_t y = 1; y <= h; ++y) {

@@ -12,8 +12,8 @@
 namespace pelvano {
 
 // The driver keeps one record and binds it to every block in turn, so its storage is
-// allocated only when a larger grid comes. Not copyable: one block's labels are read once
-// and consumed once.
+// allocated only when a larger grid comes. Not copyable: its labels are one block's, read
+// once.
 class Arrangement {
  public:
   std::int32_t w = 0;
@@ -26,8 +26,8 @@ class Arrangement {
   Arrangement(const Arrangement&) = delete;
   Arrangement& operator=(const Arrangement&) = delete;
 
-  // The h rows of w labels: 0 to 999999999 as read, negative once scored. The grid's border
-  // reads as already visited.
+  // The h rows of w labels, 0 to 999999999 as read, in a border of -1 that ends every run of
+  // a label.
   LabelGrid labels() { return LabelGrid(labelCells_.data(), w, h); }
   // How many of the h rows have been read whole; a row that failed its check is not counted.
   std::int32_t rowsRead() const { return rowsRead_; }
@@ -38,8 +38,7 @@ class Arrangement {
                        const TestCase& boundCase);
 
   // The spread of the regions' populations; fails when the labelling has not exactly d
-  // regions. Consumes the labels: an arrangement is scored once. `finder` holds the flood
-  // fill's queue from block to block.
+  // regions. The labels are only read. `finder` keeps its storage from block to block.
   std::int32_t scoreArrangement(RegionFinder& finder);
 
  private:

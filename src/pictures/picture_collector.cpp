@@ -20,13 +20,8 @@ BlockPicture PictureCollector::startPicture(const Arrangement& arrangement) cons
 
 void PictureCollector::blockRead(Arrangement& arrangement) {
   ++blocks_;
-  // The scorer consumes the labels, so the regions are found on a copy.
-  const LabelGrid labels = arrangement.labels();
-  labelCopy_.assign(labels.cells(),
-                    labels.cells() + LabelGrid::cellCount(labels.width(), labels.height()));
   pending_ = startPicture(arrangement);
-  pending_->regions = finder_.findMap(LabelGrid(labelCopy_.data(), labels.width(), labels.height()),
-                                      arrangement.testCase->populations);
+  pending_->regions = finder_.findMap(arrangement.labels(), arrangement.testCase->populations);
 }
 
 void PictureCollector::blockScored(std::int32_t score) {
@@ -38,7 +33,7 @@ void PictureCollector::blockScored(std::int32_t score) {
 
 void PictureCollector::gridFailed(Arrangement& arrangement) {
   ++blocks_;
-  // The rows read whole, in a grid of their own with the border the flood fill relies on.
+  // The rows read whole, in a grid of their own with the border that ends every run.
   const std::int32_t rows = arrangement.rowsRead();
   const LabelGrid labels = arrangement.labels();
   labelCopy_.assign(LabelGrid::cellCount(labels.width(), rows), -1);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <span>
 
 namespace pelvano {
 
@@ -17,70 +16,70 @@ RegionTotals RegionMap::totals() const {
   return totals;
 }
 
-namespace {
-
-struct FilledRegion {
-  std::int64_t population;
-  std::size_t cells;  // how many: their padded indices stand at the queue's start
-};
-
-// Fills the region of the unvisited cell `start` breadth first. A region's cells are marked
-// visited (label x becomes ~x, which is negative) as they are queued, so no cell is queued
-// twice and the queue never holds more than the grid's cells. Kept out of line: the loop
-// then has the registers to itself.
-[[gnu::noinline]] FilledRegion fillRegion(std::int32_t* label, const std::int32_t* population,
-                                          std::uint32_t* queue, std::uint32_t start,
-                                          std::ptrdiff_t stride) {
-  const std::int32_t x = label[start];
-  label[start] = ~x;
-  std::size_t head = 0;
-  std::size_t tail = 0;
-  queue[tail++] = start;
-  std::int64_t sum = 0;
-  while (head < tail) {
-    const std::uint32_t cell = queue[head++];
-    sum += population[cell];
-    // Neighbours in the order left, right, up, down; the border keeps every one inside.
-    std::int32_t* const here = label + cell;
-    const auto visit = [&](std::ptrdiff_t offset) {
-      if (here[offset] == x) {
-        here[offset] = ~x;
-        queue[tail++] = static_cast<std::uint32_t>(static_cast<std::ptrdiff_t>(cell) + offset);
-      }
-    };
-    visit(-1);
-    visit(1);
-    visit(-stride);
-    visit(stride);
+std::uint32_t RegionFinder::root(std::uint32_t run) {
+  Run* const runs = runs_.data();
+  while (runs[run].parent != run) {
+    runs[run].parent = runs[runs[run].parent].parent;  // halving the path as it is walked
+    run = runs[run].parent;
   }
-  return {sum, tail};
+  return run;
 }
 
-}  // namespace
-
-// Visits the cells in row-major order; each cell not yet visited starts a region.
-// `done(population, cells)` is called for each region with its cells' padded indices.
-template <class RegionDone>
-void RegionFinder::floodFill(const LabelGrid& labels, const PopulationGrid& populations,
-                             RegionDone&& done) {
-  std::int32_t* const label = labels.cells();
+void RegionFinder::joinRuns(const LabelGrid& labels, const PopulationGrid& populations) {
   const std::int32_t w = labels.width();
   const std::int32_t h = labels.height();
-  queue_.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
-  std::uint32_t* const queue = queue_.data();
+  const std::size_t cells = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
+  if (runs_.size() < cells) runs_.resize(cells);
+  if (rowStart_.size() < static_cast<std::size_t>(h) + 1) {
+    rowStart_.resize(static_cast<std::size_t>(h) + 1);
+  }
+  Run* const runs = runs_.data();
+  std::uint32_t count = 0;
+  std::uint32_t above = 0;  // the first run of the row above that may still touch this row's
   for (std::int32_t r = 0; r < h; ++r) {
-    for (std::ptrdiff_t start = labels.indexOf(r, 0), rowEnd = start + w; start < rowEnd; ++start) {
-      if (label[start] < 0) continue;
-      const FilledRegion region = fillRegion(label, populations.cells(), queue,
-                                             static_cast<std::uint32_t>(start), labels.stride());
-      done(region.population, std::span<const std::uint32_t>(queue, region.cells));
+    const std::int32_t* const label = labels.row(r);
+    const std::int32_t* const population = populations.row(r);
+    const std::uint32_t first = count;
+    rowStart_[static_cast<std::size_t>(r)] = first;
+    for (std::int32_t c = 0; c < w;) {
+      const std::int32_t x = label[c];
+      const std::int32_t runStart = c;
+      std::int64_t sum = 0;
+      // The border after the row is negative and ends every run.
+      do {
+        sum += population[c++];
+      } while (label[c] == x);
+      const std::uint32_t run = count++;
+      runs[run] = {runStart, c, x, run, sum};
+      // Runs above that end before this one starts touch no run of this row further on.
+      while (above < first && runs[above].end <= runStart)
+        ++above;
+      for (std::uint32_t a = above; a < first && runs[a].start < c; ++a) {
+        if (runs[a].label != x) continue;
+        const std::uint32_t mine = root(run);
+        const std::uint32_t theirs = root(a);
+        // The earlier run stays the root: it is the region's first in row-major order.
+        if (mine < theirs) runs[theirs].parent = mine;
+        if (theirs < mine) runs[mine].parent = theirs;
+      }
     }
+    above = first;
+  }
+  rowStart_[static_cast<std::size_t>(h)] = count;
+  runCount_ = count;
+  // A root comes before every run of its region, so one pass in order gathers the sums.
+  for (std::uint32_t run = 0; run < count; ++run) {
+    const std::uint32_t top = root(run);
+    if (top != run) runs[top].population += runs[run].population;
   }
 }
 
 RegionTotals RegionFinder::findTotals(const LabelGrid& labels, const PopulationGrid& populations) {
+  joinRuns(labels, populations);
   RegionTotals totals;
-  floodFill(labels, populations, [&](std::int64_t sum, std::span<const std::uint32_t>) {
+  for (std::uint32_t run = 0; run < runCount_; ++run) {
+    if (runs_[run].parent != run) continue;
+    const std::int64_t sum = runs_[run].population;
     if (totals.count == 0) {
       totals.smallest = totals.largest = sum;
     } else if (sum < totals.smallest) {
@@ -89,27 +88,35 @@ RegionTotals RegionFinder::findTotals(const LabelGrid& labels, const PopulationG
       totals.largest = sum;
     }
     ++totals.count;
-  });
+  }
   return totals;
 }
 
 RegionMap RegionFinder::findMap(const LabelGrid& labels, const PopulationGrid& populations) {
+  joinRuns(labels, populations);
   RegionMap map;
   map.width = labels.width();
   map.height = labels.height();
   map.regionOfCell.resize(static_cast<std::size_t>(map.width) *
                           static_cast<std::size_t>(map.height));
-  const std::ptrdiff_t stride = labels.stride();
-  floodFill(labels, populations, [&](std::int64_t sum, std::span<const std::uint32_t> cells) {
-    const auto region = static_cast<std::int32_t>(map.populations.size());
-    map.populations.push_back(sum);
-    for (const std::uint32_t cell : cells) {
-      // Padded index to row-major: one border row above, one border column to the left.
-      const std::ptrdiff_t row = static_cast<std::ptrdiff_t>(cell) / stride - 1;
-      const std::ptrdiff_t column = static_cast<std::ptrdiff_t>(cell) % stride - 1;
-      map.regionOfCell[static_cast<std::size_t>(row * map.width + column)] = region;
+  // Regions are numbered as their roots come, which is the order of their first cells.
+  std::vector<std::int32_t> regionOfRun(runCount_);
+  for (std::uint32_t run = 0; run < runCount_; ++run) {
+    const std::uint32_t top = root(run);
+    if (top == run) {
+      regionOfRun[run] = static_cast<std::int32_t>(map.populations.size());
+      map.populations.push_back(runs_[run].population);
+    } else {
+      regionOfRun[run] = regionOfRun[top];
     }
-  });
+  }
+  for (std::int32_t r = 0; r < map.height; ++r) {
+    std::int32_t* const row = map.regionOfCell.data() + static_cast<std::ptrdiff_t>(r) * map.width;
+    for (std::uint32_t run = rowStart_[static_cast<std::size_t>(r)];
+         run < rowStart_[static_cast<std::size_t>(r) + 1]; ++run) {
+      std::fill(row + runs_[run].start, row + runs_[run].end, regionOfRun[run]);
+    }
+  }
   return map;
 }
 

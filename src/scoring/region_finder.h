@@ -28,21 +28,36 @@ struct RegionMap {
   RegionTotals totals() const;
 };
 
-// Holds the flood fill's work queue, so that a finder used for block after block allocates
-// only when a larger grid comes.
+// Finds regions run by run: each row is cut into runs of one label, and a run joins the runs
+// of the row above that it touches and that carry its label (a union-find over runs). Holds
+// its runs from grid to grid, so that a finder used for block after block allocates only
+// when a grid with more runs comes.
 class RegionFinder {
  public:
-  // Both consume the labels: a cell is marked visited by turning its label x into ~x, so
-  // afterwards every label is negative. `labels` and `populations` have the same size, and
-  // the labels' border is already negative.
+  // `labels` and `populations` have the same size, and the labels' border is negative (labels
+  // are 0 or more); the labels are only read.
   RegionTotals findTotals(const LabelGrid& labels, const PopulationGrid& populations);
   RegionMap findMap(const LabelGrid& labels, const PopulationGrid& populations);
 
  private:
-  template <class RegionDone>
-  void floodFill(const LabelGrid& labels, const PopulationGrid& populations, RegionDone&& done);
+  // Cuts the grid into runs and joins them; afterwards every run's root is the first run of
+  // its region in row-major order, and holds the region's population.
+  void joinRuns(const LabelGrid& labels, const PopulationGrid& populations);
+  std::uint32_t root(std::uint32_t run);
 
-  std::vector<std::uint32_t> queue_;
+  struct Run {
+    std::int32_t start;  // first column
+    std::int32_t end;    // one past the last column
+    std::int32_t label;
+    std::uint32_t parent;
+    std::int64_t population;
+  };
+
+  // Room for as many runs as the largest grid so far has cells, so that no run is added
+  // one allocation check at a time; the first runCount_ are this grid's, rows in order.
+  std::vector<Run> runs_;
+  std::uint32_t runCount_ = 0;
+  std::vector<std::uint32_t> rowStart_;  // each row's first run, and one past the last row's
 };
 
 }  // namespace pelvano

@@ -38,8 +38,7 @@ TEST(RegionFinder, FindsTheRegionsAPlainSearchFinds) {
     EXPECT_EQ(totals.count, static_cast<int>(reference.populations.size()));
     EXPECT_EQ(totals.largest - totals.smallest, reference.spread());
 
-    GridCells mapCells(labels, -1);
-    const RegionMap map = finder.findMap(mapCells.grid(), populationCells.grid());
+    const RegionMap map = finder.findMap(labelCells.grid(), populationCells.grid());
     EXPECT_EQ(map.populations, reference.populations);
     for (int r = 0; r < h; ++r) {
       for (int c = 0; c < w; ++c) {
@@ -54,14 +53,19 @@ TEST(RegionFinder, FindsTheRegionsAPlainSearchFinds) {
   }
 }
 
-TEST(RegionFinder, ConsumesTheLabels) {
-  GridCells labels({{0, 999999999}, {7, 7}}, -1);
+TEST(RegionFinder, OnlyReadsTheLabels) {
+  const Rows rows = {{0, 999999999}, {7, 7}};
+  GridCells labels(rows, -1);
   GridCells populations({{1, 2}, {3, 4}}, 0);
-  RegionFinder().findTotals(labels.grid(), populations.grid());
+  RegionFinder finder;
+  EXPECT_EQ(finder.findTotals(labels.grid(), populations.grid()).count, 3);
   for (int r = 0; r < 2; ++r) {
     for (int c = 0; c < 2; ++c)
-      EXPECT_LT(labels.grid().row(r)[c], 0);
+      EXPECT_EQ(labels.grid().row(r)[c], rows[r][c]);
   }
+  // So the map and the totals come from the same grid, one after the other.
+  EXPECT_EQ(finder.findMap(labels.grid(), populations.grid()).populations,
+            (std::vector<std::int64_t>{1, 2, 7}));
 }
 
 TEST(SpreadScore, IsTheSpreadOfExactlyTheRequiredRegions) {
