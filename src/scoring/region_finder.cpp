@@ -17,7 +17,7 @@ RegionTotals RegionMap::totals() const {
 }
 
 std::uint32_t RegionFinder::root(std::uint32_t run) {
-  Run* const runs = runs_.data();
+  Run* const runs = runs_.get();
   while (runs[run].parent != run) {
     runs[run].parent = runs[runs[run].parent].parent;  // halving the path as it is walked
     run = runs[run].parent;
@@ -29,11 +29,14 @@ void RegionFinder::joinRuns(const LabelGrid& labels, const PopulationGrid& popul
   const std::int32_t w = labels.width();
   const std::int32_t h = labels.height();
   const std::size_t cells = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
-  if (runs_.size() < cells) runs_.resize(cells);
+  if (runRoom_ < cells) {
+    runs_.reset(new Run[cells]);
+    runRoom_ = cells;
+  }
   if (rowStart_.size() < static_cast<std::size_t>(h) + 1) {
     rowStart_.resize(static_cast<std::size_t>(h) + 1);
   }
-  Run* const runs = runs_.data();
+  Run* const runs = runs_.get();
   std::uint32_t count = 0;
   std::uint32_t above = 0;  // the first run of the row above that may still touch this row's
   for (std::int32_t r = 0; r < h; ++r) {

@@ -2,7 +2,9 @@
 // one label.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "input/grid.h"
@@ -54,8 +56,10 @@ class RegionFinder {
   };
 
   // Room for as many runs as the largest grid so far has cells, so that no run is added
-  // one allocation check at a time; the first runCount_ are this grid's, rows in order.
-  std::vector<Run> runs_;
+  // one allocation check at a time; left uninitialised, so that only the room a grid's runs
+  // take is ever touched. The first runCount_ are this grid's, rows in order.
+  std::unique_ptr<Run[]> runs_;
+  std::size_t runRoom_ = 0;
   std::uint32_t runCount_ = 0;
   std::vector<std::uint32_t> rowStart_;  // each row's first run, and one past the last row's
 };
