@@ -5,17 +5,6 @@
 
 namespace pelvano {
 
-RegionTotals RegionMap::totals() const {
-  RegionTotals totals;
-  totals.count = static_cast<std::int32_t>(populations.size());
-  if (!populations.empty()) {
-    const auto [smallest, largest] = std::minmax_element(populations.begin(), populations.end());
-    totals.smallest = *smallest;
-    totals.largest = *largest;
-  }
-  return totals;
-}
-
 std::uint32_t RegionFinder::root(std::uint32_t run) {
   Run* const runs = runs_.get();
   while (runs[run].parent != run) {

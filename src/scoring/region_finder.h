@@ -26,8 +26,6 @@ struct RegionMap {
   std::int32_t height = 0;
   std::vector<std::int32_t> regionOfCell;  // row-major, width * height cells
   std::vector<std::int64_t> populations;   // indexed by region
-
-  RegionTotals totals() const;
 };
 
 // Finds regions run by run: each row is cut into runs of one label, and a run joins the runs

@@ -46,10 +46,6 @@ TEST(RegionFinder, FindsTheRegionsAPlainSearchFinds) {
                   reference.regionOfCell[r][c]);
       }
     }
-    const RegionTotals fromMap = map.totals();
-    EXPECT_EQ(fromMap.count, totals.count);
-    EXPECT_EQ(fromMap.smallest, totals.smallest);
-    EXPECT_EQ(fromMap.largest, totals.largest);
   }
 }
 
