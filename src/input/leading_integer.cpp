@@ -7,43 +7,40 @@
 namespace pelvano {
 namespace {
 
-// Parses one number at `position`, moving it past the number; nullopt if none stands there.
-std::optional<std::int32_t> parseAt(std::string_view text, std::size_t& position) {
-  std::size_t p = position;
-  while (p < text.size() && isWhiteSpace(text[p]))
-    ++p;
+// Parses one number at `p`, moving it past the number; nullopt if none stands there. A NUL
+// byte is neither white space, nor a sign, nor a digit, so the parse stops there as a C
+// string would end.
+std::optional<std::int32_t> parseAt(const char*& p, const char* end) {
+  const char* at = p;
+  while (at != end && isWhiteSpace(*at))
+    ++at;
   bool negative = false;
-  if (p < text.size() && (text[p] == '+' || text[p] == '-')) {
-    negative = text[p] == '-';
-    ++p;
+  if (at != end && (*at == '+' || *at == '-')) {
+    negative = *at == '-';
+    ++at;
   }
   std::int64_t magnitude = 0;
-  const std::size_t firstDigit = p;
-  while (p < text.size() && kindOf(text[p]) == ByteKind::kDigit)
-    magnitude = addDigit(magnitude, text[p++]);
-  if (p == firstDigit) return std::nullopt;
-  position = p;
+  const char* const firstDigit = at;
+  for (; at != end && static_cast<unsigned char>(*at - '0') <= 9; ++at)
+    magnitude = addDigit(magnitude, *at);
+  if (at == firstDigit) return std::nullopt;
+  p = at;
   return saturatedValue(negative, magnitude);
-}
-
-// The text as a C string sees it: up to its first NUL byte.
-std::string_view beforeNul(std::string_view text) {
-  return text.substr(0, text.find('\0'));
 }
 
 }  // namespace
 
 std::optional<std::int32_t> parseLeadingInteger(std::string_view text) {
-  std::size_t position = 0;
-  return parseAt(beforeNul(text), position);
+  const char* p = text.data();
+  return parseAt(p, text.data() + text.size());
 }
 
 LeadingIntegers parseLeadingIntegers(std::string_view text) {
   LeadingIntegers result;
-  const std::string_view visible = beforeNul(text);
-  std::size_t position = 0;
+  const char* p = text.data();
+  const char* const end = text.data() + text.size();
   while (result.count < 4) {
-    const std::optional<std::int32_t> value = parseAt(visible, position);
+    const std::optional<std::int32_t> value = parseAt(p, end);
     if (!value) break;
     result.values[result.count++] = *value;
   }
