@@ -50,6 +50,11 @@ Outcome guarded(Work&& work) noexcept {
   return outcome;
 }
 
+// The failure line up to its message: "Napaka [Pelvano:159]: ".
+std::string failureHead(const EAssertion& failure) {
+  return "Napaka [" + failure.sourceName + ':' + decimal(failure.code) + "]: ";
+}
+
 }  // namespace
 
 TaskReading readTask(ByteSource& source) {
@@ -116,7 +121,7 @@ ReportPieces reportPieces(const Evaluation& evaluation) {
         return pieces;
       case Outcome::Kind::kRejected: {
         const EAssertion& failure = evaluation.outcome.failure;
-        pieces.head = "Napaka [" + failure.sourceName + ':' + decimal(failure.code) + "]: ";
+        pieces.head = failureHead(failure);
         // The message is printed as a C string: a NUL byte from quoted input ends it there.
         pieces.message = std::string_view(failure.message.c_str());
         pieces.tail = "\n-1\n";
@@ -143,6 +148,19 @@ std::string reportText(const Evaluation& evaluation) {
   } catch (...) {
     return std::string(kUnexpectedFailureReport);
   }
+}
+
+std::string firstReportLine(const Outcome& outcome) {
+  switch (outcome.kind) {
+    case Outcome::Kind::kPassed:
+      return "OK";
+    case Outcome::Kind::kRejected:
+      return failureHead(outcome.failure) + outcome.failure.message.c_str();
+    case Outcome::Kind::kUnexpected:
+      break;
+  }
+  const std::string_view report = kUnexpectedFailureReport;
+  return std::string(report.substr(0, report.find('\n')));
 }
 
 Evaluation evaluateRun(ByteSource& task, ByteSource& submission) {

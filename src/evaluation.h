@@ -85,6 +85,9 @@ struct ReportPieces {
 };
 ReportPieces reportPieces(const Evaluation& evaluation);
 std::string reportText(const Evaluation& evaluation);
+// The first line of the report for `outcome` (a submission's, or a task's that failed),
+// without its line feed: "OK", or the failure line.
+std::string firstReportLine(const Outcome& outcome);
 std::string successReport(const std::deque<CaseResult>& results);
 
 // One whole run as `Pelvano eval` makes it: the task, then the submission (whose first byte is

@@ -123,10 +123,8 @@ int runBatch(const BatchOptions& options, std::ostream& err) {
     ProgressLine progress(err, entries.size(), options.progress);
     for (std::size_t i = 0; i < entries.size(); ++i) {
       const Judged judged = window.collect(i);
-      const std::string failure =
-          writeWholeFile(reports / (entries[i].name + ".txt"), reportText(judged.evaluation));
-      if (!failure.empty()) {
-        err << "pelvano-judge: " << failure << "\n";
+      if (!writeWholeFile(reports / (entries[i].name + ".txt"), reportText(judged.evaluation),
+                          err)) {
         status = kBatchFailed;
       }
       if (!judged.error.empty()) status = kBatchFailed;

@@ -86,4 +86,10 @@ std::string writeWholeFile(const std::filesystem::path& path, std::string_view b
   return file.failure();
 }
 
+bool writeWholeFile(const std::filesystem::path& path, std::string_view bytes, std::ostream& err) {
+  const std::string failure = writeWholeFile(path, bytes);
+  if (!failure.empty()) err << "pelvano-judge: " << failure << "\n";
+  return failure.empty();
+}
+
 }  // namespace pelvano::judge

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -39,5 +40,7 @@ class StagedFile {
 
 // Writes a whole file through a StagedFile; returns an empty string or what went wrong.
 std::string writeWholeFile(const std::filesystem::path& path, std::string_view bytes);
+// The same, telling what went wrong on `err` as pelvano-judge does; false if it did.
+bool writeWholeFile(const std::filesystem::path& path, std::string_view bytes, std::ostream& err);
 
 }  // namespace pelvano::judge

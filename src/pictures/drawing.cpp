@@ -48,11 +48,7 @@ int runDraw(const std::string& taskPath, const std::string& submissionPath, cons
   std::vector<IndexEntry> entries;
   const auto write = [&](const BlockPicture& picture) {
     const std::string file = pictureFileName(picture);
-    const std::string failure = judge::writeWholeFile(out / file, drawBlockPicture(picture));
-    if (!failure.empty()) {
-      err << "pelvano-judge: " << failure << "\n";
-      status = kDrawFailed;
-    }
+    if (!judge::writeWholeFile(out / file, drawBlockPicture(picture), err)) status = kDrawFailed;
     entries.push_back({file, caption(picture)});
   };
   PictureCollector collector(write);
@@ -64,13 +60,9 @@ int runDraw(const std::string& taskPath, const std::string& submissionPath, cons
         << "\" cannot be read: " << std::strerror(submission.openError()) << "\n";
     status = kDrawFailed;
   }
-  const std::string failure = judge::writeWholeFile(
-      out / "index.html",
-      indexPage(fs::path(submissionPath).filename().string(), reportText(evaluation), entries));
-  if (!failure.empty()) {
-    err << "pelvano-judge: " << failure << "\n";
-    status = kDrawFailed;
-  }
+  const std::string page =
+      indexPage(fs::path(submissionPath).filename().string(), reportText(evaluation), entries);
+  if (!judge::writeWholeFile(out / "index.html", page, err)) status = kDrawFailed;
   return status;
 }
 
@@ -95,8 +87,7 @@ int runVisualizer(const std::string& inputPath, ByteSource& submission, const fs
     if (const std::optional<BlockPicture> failed = collector.failedBlock(evaluation))
       place(*failed);
     if (height == 0) {
-      const std::string report = reportText(evaluation);
-      image = textImage(report.substr(0, report.find('\n')) + ": no block to draw.");
+      image = textImage(firstReportLine(evaluation.outcome) + ": no block to draw.");
     } else {
       image =
           "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -105,10 +96,7 @@ int runVisualizer(const std::string& inputPath, ByteSource& submission, const fs
           "</svg>\n";
     }
   }
-  const std::string failure = judge::writeWholeFile(feedbackDir / "teamimage.svg", image);
-  if (failure.empty()) return 0;
-  err << "pelvano-judge: " << failure << "\n";
-  return 1;
+  return judge::writeWholeFile(feedbackDir / "teamimage.svg", image, err) ? 0 : 1;
 }
 
 }  // namespace pelvano::pictures

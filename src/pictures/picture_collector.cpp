@@ -1,7 +1,6 @@
 #include "pictures/picture_collector.h"
 
 #include <algorithm>
-#include <string_view>
 #include <utility>
 
 #include "input/arrangement.h"
@@ -51,8 +50,7 @@ std::optional<BlockPicture> PictureCollector::failedBlock(const Evaluation& eval
   if (!pending_ || evaluation.outcome.kind == Outcome::Kind::kPassed) return std::nullopt;
   BlockPicture picture = std::move(*pending_);
   pending_.reset();
-  const std::string report = reportText(evaluation);
-  picture.failure = std::string_view(report).substr(0, report.find('\n'));
+  picture.failure = firstReportLine(evaluation.outcome);
   return picture;
 }
 
