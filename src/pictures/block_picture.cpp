@@ -277,11 +277,10 @@ std::string blockPictureElement(const BlockPicture& picture, std::int32_t x, std
                     number(y) + "\" width=\"" + number(width) + "\" height=\"" + number(height) +
                     "\" viewBox=\"0 0 " + number(width) + ' ' + number(height) +
                     "\" font-family=\"sans-serif\">\n<title>";
-  appendMarkupText(svg, caption(picture));
-  svg += "</title>\n" + rectangleElement(0, 0, width, height, kBackground);
+  const std::string title = markupText(caption(picture));
+  svg += title + "</title>\n" + rectangleElement(0, 0, width, height, kBackground);
   svg += "<text x=\"" + number(kMargin) + "\" y=\"" + number(kMargin + 16) +
-         "\" font-size=\"16\" font-weight=\"bold\">";
-  appendMarkupText(svg, caption(picture));
+         "\" font-size=\"16\" font-weight=\"bold\">" + title;
   svg += "</text>\n";
   if (!picture.failure.empty()) {
     svg += "<text x=\"" + number(kMargin) + "\" y=\"" + number(kMargin + kTitleHeight + 12) +
