@@ -11,6 +11,7 @@
 #include "input/line_source.h"
 #include "input/row_scanner.h"
 #include "pieces.h"
+#include "profiled_scan.h"
 #include "reference_row_scan.h"
 
 namespace {
@@ -28,7 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t piece = fuzzing::pieceSize(data[0]);
   const std::int32_t width = 1 + data[1] % 32;
   const bool populations = (data[2] & 1) != 0;
-  const RowProfile profile = populations ? RowProfile{1000000, true} : RowProfile{999999999, false};
+  // Labels are scanned both ways, with and without taking repeats.
+  const RowProfile profile = populations          ? kPopulationRows
+                             : (data[2] & 2) != 0 ? kLongLabelRows
+                                                  : kShortLabelRows;
   const std::int64_t startTotal = populations ? (data[2] >> 1) * std::int64_t{16000000} : 0;
   const std::string_view bytes(reinterpret_cast<const char*>(data) + 3, size - 3);
   // A CR before the LF is white space to the scanner, so the reference may keep it.
@@ -41,10 +45,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<std::int32_t> numbers(static_cast<std::size_t>(width), -1);
   std::int64_t total = startTotal;
   try {
-    scanRow(lines, numbers.data(), width, profile, total,
-            [](RowFailure failure, std::int32_t argument) {
-              throw Refusal{failure, argument};
-            });
+    test::scanRowAs(profile, lines, numbers.data(), width, total,
+                    [](RowFailure failure, std::int32_t argument) {
+                      throw Refusal{failure, argument};
+                    });
   } catch (const Refusal& refusal) {
     if (!expected.refusal || expected.refusal->first != refusal.failure ||
         expected.refusal->second != refusal.argument) {

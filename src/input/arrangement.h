@@ -26,8 +26,8 @@ class Arrangement {
   Arrangement(const Arrangement&) = delete;
   Arrangement& operator=(const Arrangement&) = delete;
 
-  // The h rows of w labels, 0 to 999999999 as read, in a border of -1 that ends every run of
-  // a label.
+  // The h rows of w labels, 0 to 999999999 as read, each followed by -1, which ends every run
+  // of a label; the rest of the border is not set, as no reader of the grid looks there.
   LabelGrid labels() { return LabelGrid(labelCells_.data(), w, h); }
   // How many of the h rows have been read whole; a row that failed its check is not counted.
   std::int32_t rowsRead() const { return rowsRead_; }

@@ -6,9 +6,9 @@
 
 namespace pelvano {
 
-// A view of cells stored elsewhere, with a border one cell wide on every side, so that every
-// inner cell's four neighbours are plain offsets from its index and the flood fill needs no
-// bounds tests.
+// A view of cells stored elsewhere, with room for a border one cell wide on every side. The
+// cell after each row ends a run of labels (see Arrangement); the rest of the border is room
+// that nothing reads.
 class PaddedGrid {
  public:
   PaddedGrid() = default;
@@ -19,8 +19,6 @@ class PaddedGrid {
   static std::size_t cellCount(std::int32_t width, std::int32_t height) {
     return (static_cast<std::size_t>(width) + 2) * (static_cast<std::size_t>(height) + 2);
   }
-
-  void fillBorder(std::int32_t value) const;
 
   std::int32_t width() const { return width_; }
   std::int32_t height() const { return height_; }

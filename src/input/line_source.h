@@ -27,7 +27,7 @@ using LineCounter = std::int64_t;
 class LineSource {
  public:
   static constexpr std::size_t kDefaultBlockSize = std::size_t{1} << 18;
-  static constexpr std::size_t kReadAhead = 8;
+  static constexpr std::size_t kReadAhead = 16;
 
   explicit LineSource(ByteSource& source, std::size_t blockSize = kDefaultBlockSize);
 
@@ -62,6 +62,9 @@ class LineSource {
     return p != end_;
   }
   bool endsInput(const char* p) const { return p == end_; }
+  // Whether a '\n' at `p` is the sentinel, without reading on.
+  bool atBlockEnd(const char* p) const { return p == end_; }
+  const char* blockEnd() const { return end_; }
 
  private:
   // Reads the next block and returns its first byte. At the end of the input that is the

@@ -1,7 +1,9 @@
 // Scans one grid row, exactly w non-negative decimal numbers, straight out of a line source.
 #pragma once
 
+#include <algorithm>
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 
@@ -12,11 +14,21 @@
 
 namespace pelvano {
 
-// What differs between the task's and the submission's rows.
+// What differs between the task's and the submission's rows. A template argument of the
+// scanner, so that each kind of row gets a loop of its own.
 struct RowProfile {
   std::int32_t limit;  // largest number accepted
   bool keepsTotal;     // whether the running total is added to and bounded
+  bool repeatsOften;   // whether a number often stands again right after itself (no total)
 };
+
+// The task's population rows.
+inline constexpr RowProfile kPopulationRows{1000000, true, false};
+// A long row's labels come in runs, which are taken whole when a label stands again; in a short
+// row the runs are short and looking for them costs more than it saves.
+inline constexpr RowProfile kLongLabelRows{999999999, false, true};
+inline constexpr RowProfile kShortLabelRows{999999999, false, false};
+inline constexpr std::int32_t kLongRow = 16;
 
 inline constexpr std::int64_t kTotalLimit = 2000000000;
 
@@ -44,10 +56,11 @@ inline void skipToNumber(LineSource& source, const char*& p, std::int32_t j, Fai
   }
 }
 
-// A number read, and the byte after its digits.
+// A number read, the byte after its digits, and whether they ran on into the next block.
 struct DigitRun {
   std::uint64_t value;
   char next;
+  bool crossedBlock;
 };
 
 // The word loads read up to seven bytes past the first non-digit, which may be the sentinel.
@@ -59,9 +72,10 @@ static_assert(LineSource::kReadAhead >= sizeof(std::uint64_t),
 // have failed at one of the digits read. A block's end does not end the number: it goes on in the
 // next block.
 template <class FailureHandler>
-inline DigitRun readDigits(LineSource& source, const char*& p, std::int32_t position,
-                           FailureHandler& fail) {
+DigitRun readLongDigits(LineSource& source, const char*& p, std::int32_t position,
+                        FailureHandler& fail) {
   std::uint64_t value = 0;
+  bool crossedBlock = false;
   for (;;) {
     const std::uint64_t word = loadEightBytes(p);
     const std::uint64_t digits = digitValues(word);
@@ -78,11 +92,112 @@ inline DigitRun readDigits(LineSource& source, const char*& p, std::int32_t posi
     const auto next = static_cast<char>(word >> (bit - 7));
     if (next == '\n') {
       if (value > kInt32Max) fail(RowFailure::kOverflow, position);  // settled: read no further
-      if (source.continuesAfter(p)) continue;
+      if (source.continuesAfter(p)) {
+        crossedBlock = true;
+        continue;
+      }
     }
-    return {value, next};
+    return {value, next, crossedBlock};
   }
 }
+
+// As readLongDigits, with the fast path for a number that ends inside its first word and not at
+// the block's end, as most do: its value needs no scaling and is below 10^8.
+template <class FailureHandler>
+inline DigitRun readDigits(LineSource& source, const char*& p, std::int32_t position,
+                           FailureHandler& fail) {
+  const std::uint64_t word = loadEightBytes(p);
+  const std::uint64_t digits = digitValues(word);
+  const std::uint64_t nonDigits = nonDigitBits(digits);
+  if (nonDigits != 0) {
+    const int bit = std::countr_zero(nonDigits);
+    const char* const after = p + (bit >> 3);
+    const auto next = static_cast<char>(word >> (bit - 7));
+    if (next != '\n' || !source.atBlockEnd(after)) {
+      p = after;
+      return {leadingDigitsValue(digits, bit), next, false};
+    }
+  }
+  return readLongDigits(source, p, position, fail);
+}
+
+// The digits of the number read last, to know it again when the same digits stand next, as
+// the labels of a region's cells do along a row. Then the value is known without converting
+// digits. Only the digits are compared, and the byte after them must be a blank: a longer
+// number, the line's end or a block's end are all left to the full reading.
+class RepeatedDigits {
+ public:
+  // The digits in [start, end) were read as `value`. Digits beyond what two words hold are
+  // not remembered, nor is an empty range.
+  void remember(const char* start, const char* end, std::int32_t value) {
+    const auto length = static_cast<std::size_t>(end - start);
+    length_ = length <= kMaxLength ? length : 0;
+    value_ = value;
+    first_ = loadEightBytes(start);
+    second_ = loadEightBytes(start + 8);
+  }
+
+  // Takes the remembered number as long as it stands again at `p`, up to `room` times, each time
+  // followed by blanks, which are taken too, or by the line's end, which is left. Stores its
+  // value for each and returns how many were taken; `p` is left after the last one's blanks.
+  // `blockEnd` is the sentinel, which ends no number.
+  std::int32_t takeRepeats(const char*& p, std::int32_t* out, std::int32_t room,
+                           const char* blockEnd) const {
+    // Most numbers that do not repeat differ in their first digit.
+    if (length_ == 0 || *p != static_cast<char>(first_)) return 0;
+    return takeLikelyRepeats(p, out, room, blockEnd);
+  }
+
+ private:
+  // Kept out of line, so that the scanning loop keeps its registers: a repeat, once seen, tends
+  // to come many times.
+  [[gnu::noinline]] std::int32_t takeLikelyRepeats(const char*& p, std::int32_t* out,
+                                                   std::int32_t room, const char* blockEnd) const {
+    const std::uint64_t firstMask = kLeadingBytes[std::min<std::size_t>(length_, 8)];
+    const std::uint64_t secondMask = kLeadingBytes[length_ > 8 ? length_ - 8 : 0];
+    const std::uint64_t first = first_ & firstMask;
+    const std::uint64_t second = second_ & secondMask;
+    const char* at = p;
+    std::int32_t taken = 0;
+    while (taken < room && ((loadEightBytes(at) ^ first) & firstMask) == 0 &&
+           ((loadEightBytes(at + 8) ^ second) & secondMask) == 0) {
+      const char* const after = at + length_;
+      const ByteKind kind = kindOf(*after);
+      if (kind == ByteKind::kBlank) {
+        at = after + 1;
+        while (kindOf(*at) == ByteKind::kBlank)
+          ++at;
+      } else if (kind == ByteKind::kLineFeed && after != blockEnd) {
+        at = after;
+      } else {
+        break;
+      }
+      out[taken++] = value_;
+    }
+    p = at;
+    return taken;
+  }
+
+  static constexpr std::size_t kMaxLength = 2 * sizeof(std::uint64_t) - 1;
+  static constexpr std::uint64_t kLeadingBytes[9] = {0,
+                                                     0xFF,
+                                                     0xFFFF,
+                                                     0xFFFFFF,
+                                                     0xFFFFFFFF,
+                                                     0xFFFFFFFFFF,
+                                                     0xFFFFFFFFFFFF,
+                                                     0xFFFFFFFFFFFFFF,
+                                                     0xFFFFFFFFFFFFFFFF};
+
+  std::uint64_t first_ = 0;
+  std::uint64_t second_ = 0;
+  std::size_t length_ = 0;
+  std::int32_t value_ = 0;
+};
+
+// Two words are loaded at a digit before the sentinel and the byte after up to fifteen digits.
+static_assert(LineSource::kReadAhead >= 2 * sizeof(std::uint64_t),
+              "the words compared at the sentinel stay inside the line source's buffer");
 
 // After the last number only white space may stand before the line's end, which is consumed.
 template <class FailureHandler>
@@ -112,16 +227,26 @@ inline void finishRow(LineSource& source, const char*& p, std::int32_t width,
 //
 // The block's '\n' sentinel ends a run of digits or white space like any other byte; only
 // then is it told apart from a real line feed.
-template <class FailureHandler>
-void scanRow(LineSource& source, std::int32_t* out, std::int32_t width, const RowProfile& profile,
-             std::int64_t& runningTotal, FailureHandler&& fail) {
+template <RowProfile profile, class FailureHandler>
+void scanRow(LineSource& source, std::int32_t* out, std::int32_t width, std::int64_t& runningTotal,
+             FailureHandler&& fail) {
+  static_assert(!(profile.keepsTotal && profile.repeatsOften), "repeats are taken without a total");
   using namespace row_scanning;
   const auto limit = static_cast<std::uint64_t>(profile.limit);
   const char* p = source.position();
   std::int64_t total = runningTotal;
+  RepeatedDigits last;
   for (std::int32_t j = 0; j < width; ++j) {
     skipToNumber(source, p, j, fail);
-    const auto [value, next] = readDigits(source, p, j + 1, fail);
+    if (profile.repeatsOften) {
+      const std::int32_t taken = last.takeRepeats(p, out + j, width - j, source.blockEnd());
+      if (taken > 0) {
+        j += taken - 1;
+        continue;
+      }
+    }
+    const char* const start = p;
+    const auto [value, next, crossedBlock] = readDigits(source, p, j + 1, fail);
     // The byte after the digits is judged before the value's size: a stray byte ends the
     // number and is the fault. One blank, the usual separator, is taken at once; other white
     // space and the line's end are left for what follows.
@@ -129,6 +254,10 @@ void scanRow(LineSource& source, std::int32_t* out, std::int32_t width, const Ro
       if (value > kInt32Max) fail(RowFailure::kOverflow, j + 1);
       if (kindOf(next) == ByteKind::kOther) fail(RowFailure::kNotDigit, byteCode(next));
       fail(RowFailure::kTooLarge, j + 1);
+    }
+    if (profile.repeatsOften) {
+      // Digits that began in an earlier block are no longer in the buffer to compare with.
+      last.remember(crossedBlock ? p : start, p, static_cast<std::int32_t>(value));
     }
     if (next == ' ') {
       ++p;

@@ -10,7 +10,6 @@ namespace pelvano {
 namespace {
 
 constexpr std::int32_t kMaxSide = 300;
-constexpr RowProfile kPopulationProfile{1000000, true};
 
 // Reads the next line, advancing the count first so that messages name the line just read
 // or, when the file has ended, the one that should have been there.
@@ -34,8 +33,9 @@ constexpr RowFailureCodes kGridRowCodes = {83, 87, 90, 92, 94, 97};
   for (std::int32_t y = 1; y <= populations.height(); ++y) {
     ++lastLineRead;
     if (file.atEnd()) failCheck(77, "manjka " + decimal(y) + ". vrstica mreze");
-    scanRow(file, populations.row(y - 1), populations.width(), kPopulationProfile, total,
-            [&](RowFailure failure, std::int32_t argument) { failGridRow(failure, argument, y); });
+    scanRow<kPopulationRows>(
+        file, populations.row(y - 1), populations.width(), total,
+        [&](RowFailure failure, std::int32_t argument) { failGridRow(failure, argument, y); });
   }
 }
 
@@ -77,7 +77,6 @@ void TestCase::readTestCase(LineSource& file, LineCounter& lastLineRead, CellAre
   }
 
   populations = PopulationGrid(cells.allocate(PopulationGrid::cellCount(w, h)), w, h);
-  populations.fillBorder(0);
   readPopulationRows(file, populations, lastLineRead);
 }
 

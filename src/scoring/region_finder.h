@@ -34,8 +34,9 @@ struct RegionMap {
 // when a grid with more runs comes.
 class RegionFinder {
  public:
-  // `labels` and `populations` have the same size, and the labels' border is negative (labels
-  // are 0 or more); the labels are only read.
+  // `labels` and `populations` have the same size, and the border cell after each row of
+  // labels is negative (labels are 0 or more); no other border cell is read. The labels are
+  // only read.
   RegionTotals findTotals(const LabelGrid& labels, const PopulationGrid& populations);
   RegionMap findMap(const LabelGrid& labels, const PopulationGrid& populations);
 

@@ -15,8 +15,7 @@ class GridCells {
   GridCells(const Rows& rows, std::int32_t border)
       : width_(static_cast<std::int32_t>(rows[0].size())),
         height_(static_cast<std::int32_t>(rows.size())),
-        cells_(PaddedGrid::cellCount(width_, height_)) {
-    grid().fillBorder(border);
+        cells_(PaddedGrid::cellCount(width_, height_), border) {
     for (std::int32_t r = 0; r < height_; ++r) {
       for (std::int32_t c = 0; c < width_; ++c)
         grid().row(r)[c] = rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];

@@ -7,13 +7,14 @@
 #include <vector>
 
 #include "block_sizes.h"
+#include "profiled_scan.h"
 #include "reference_row_scan.h"
 
 namespace pelvano::test {
 namespace {
 
-constexpr RowProfile kLabels{999999999, false};
-constexpr RowProfile kPopulations{1000000, true};
+constexpr RowProfile kLabels = kLongLabelRows;
+constexpr RowProfile kPopulations = kPopulationRows;
 
 struct Refusal {
   RowFailure failure;
@@ -29,10 +30,10 @@ RowOutcome scan(const std::string& bytes, std::int32_t width, const RowProfile& 
   outcome.numbers.assign(static_cast<std::size_t>(width), -1);
   std::int64_t total = 0;
   try {
-    scanRow(lines, outcome.numbers.data(), width, profile, total,
-            [](RowFailure failure, std::int32_t argument) {
-              throw Refusal{failure, argument};
-            });
+    scanRowAs(profile, lines, outcome.numbers.data(), width, total,
+              [](RowFailure failure, std::int32_t argument) {
+                throw Refusal{failure, argument};
+              });
     if (nextLine != nullptr) lines.readLine(*nextLine);
   } catch (const Refusal& refusal) {
     outcome.numbers.clear();
@@ -71,6 +72,19 @@ TEST(RowScanner, ReadsOrRefusesRowsInEveryBlockSize) {
       {"99999999999x", 1, kLabels, refused(kOverflow, 1)},  // the overflow comes first
       {"2147483647", 1, kLabels, refused(kTooLarge, 1)},
       {"1 1000001", 2, kPopulations, refused(kTooLarge, 2)},
+      // Labels that stand again, taken as repeats where they can be.
+      {"12 12 12", 3, kLabels, {{12, 12, 12}, {}}},
+      {"123456789 9 9", 3, kLabels, {{123456789, 9, 9}, {}}},  // a number over three blocks
+      {"1 1 12 1 1 1", 6, kLabels, {{1, 1, 12, 1, 1, 1}, {}}},
+      {"12 123 12 1 12", 5, kLabels, {{12, 123, 12, 1, 12}, {}}},
+      {"007 007 7 07", 4, kLabels, {{7, 7, 7, 7}, {}}},
+      {"5 5\t\t5 \r 5", 4, kLabels, {{5, 5, 5, 5}, {}}},
+      {"000000000000012 000000000000012", 2, kLabels, {{12, 12}, {}}},
+      {"00000000000000001 00000000000000001", 2, kLabels, {{1, 1}, {}}},
+      {"12 12x", 2, kLabels, refused(kNotDigit, 120)},
+      {"12 12 12 12", 3, kLabels, refused(kTooMany, 3)},
+      {"12 12", 3, kLabels, refused(kTooFew, 2)},
+      {"999999999 999999999 9999999999", 3, kLabels, refused(kOverflow, 3)},
   };
   for (const RowCase& c : cases) {
     for (const std::size_t blockSize : kBlockSizes) {
@@ -112,12 +126,16 @@ TEST(RowScanner, AgreesWithTheBytewiseAlgorithmOnRandomRows) {
                                 ":"};
   for (int round = 0; round < 3000; ++round) {
     std::string line;
+    std::string piece = pieces[0];
     for (unsigned n = random() % 12; n > 0; --n) {
-      line += pieces[random() % std::size(pieces)];
+      // Half the time the piece before stands again, as labels do along a row.
+      if (random() % 2) piece = pieces[random() % std::size(pieces)];
+      line += piece;
       if (random() % 2) line += ' ';
     }
     const std::int32_t width = 1 + static_cast<std::int32_t>(random() % 4);
-    const RowProfile& profile = random() % 2 ? kLabels : kPopulations;
+    constexpr RowProfile kProfiles[] = {kLongLabelRows, kShortLabelRows, kPopulationRows};
+    const RowProfile& profile = kProfiles[random() % 3];
     RowOutcome expected = referenceScan(line, width, profile);
     if (expected.refusal) expected.numbers.clear();
     for (const std::size_t blockSize :
@@ -125,6 +143,30 @@ TEST(RowScanner, AgreesWithTheBytewiseAlgorithmOnRandomRows) {
       const RowOutcome actual = scan(line + "\n", width, profile, blockSize);
       EXPECT_EQ(actual.refusal, expected.refusal) << line;
       EXPECT_EQ(actual.numbers, expected.numbers) << line;
+    }
+  }
+}
+
+// A row whose numbers and line end fall across a block's end at every offset: block sizes of up
+// to 40 bytes, and the row shifted by up to 31 blanks, put each boundary at every position of a
+// 32-byte window.
+TEST(RowScanner, TakesRepeatsAcrossBlockEndsAtEveryOffset) {
+  const std::string row =
+      "123456789 123456789 123456789 42 42\t42 42 7 7 7 0 0 000000000000012 000000000000012 "
+      "12 12";
+  const std::int32_t width = 18;
+  for (const RowProfile& profile : {kLongLabelRows, kShortLabelRows}) {
+    for (const std::string end : {"\n", "\r\n", " 1\n", "1\n"}) {
+      for (std::size_t shift = 0; shift < 32; shift += 3) {
+        const std::string line = std::string(shift, ' ') + row + end;
+        RowOutcome expected = referenceScan(line.substr(0, line.find('\n')), width, profile);
+        if (expected.refusal) expected.numbers.clear();
+        for (std::size_t blockSize = 1; blockSize <= 40; ++blockSize) {
+          const RowOutcome actual = scan(line, width, profile, blockSize);
+          EXPECT_EQ(actual.refusal, expected.refusal) << shift << " in " << blockSize;
+          EXPECT_EQ(actual.numbers, expected.numbers) << shift << " in " << blockSize;
+        }
+      }
     }
   }
 }
@@ -156,10 +198,10 @@ TEST(RowScanner, ReadsNothingPastTheByteThatSettlesTheRow) {
     LineSource lines(source, 1);
     std::int32_t numbers[3];
     std::int64_t total = 0;
-    EXPECT_THROW(scanRow(lines, numbers, 3, kLabels, total,
-                         [](RowFailure failure, std::int32_t argument) {
-                           throw Refusal{failure, argument};
-                         }),
+    EXPECT_THROW(scanRow<kLabels>(lines, numbers, 3, total,
+                                  [](RowFailure failure, std::int32_t argument) {
+                                    throw Refusal{failure, argument};
+                                  }),
                  Refusal);
     EXPECT_EQ(source.delivered, settledAt) << line.substr(0, 12);
   }

@@ -1,0 +1,23 @@
+// The row scanner with one of the readers' row profiles chosen at run time, for the tests and
+// the fuzzer, which pick profiles from tables and input bytes.
+#pragma once
+
+#include <cstdint>
+
+#include "input/row_scanner.h"
+
+namespace pelvano::test {
+
+template <class FailureHandler>
+void scanRowAs(const RowProfile& profile, LineSource& source, std::int32_t* out, std::int32_t width,
+               std::int64_t& runningTotal, FailureHandler&& fail) {
+  if (profile.keepsTotal) {
+    scanRow<kPopulationRows>(source, out, width, runningTotal, fail);
+  } else if (profile.repeatsOften) {
+    scanRow<kLongLabelRows>(source, out, width, runningTotal, fail);
+  } else {
+    scanRow<kShortLabelRows>(source, out, width, runningTotal, fail);
+  }
+}
+
+}  // namespace pelvano::test
