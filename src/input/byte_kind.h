@@ -26,6 +26,11 @@ inline ByteKind kindOf(char byte) {
   return kByteKinds[static_cast<unsigned char>(byte)];
 }
 
+// As kindOf(byte) == ByteKind::kDigit, without the table.
+inline bool isDigit(char byte) {
+  return static_cast<unsigned char>(byte - '0') <= 9;
+}
+
 inline bool isWhiteSpace(char byte) {
   const ByteKind kind = kindOf(byte);
   return kind == ByteKind::kBlank || kind == ByteKind::kLineFeed;

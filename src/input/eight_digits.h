@@ -7,12 +7,12 @@
 
 namespace pelvano {
 
-static_assert(std::endian::native == std::endian::little, "digits are read as little-endian words");
-
-// The eight bytes at `p`, the first byte in the lowest position.
+// The eight bytes at `p`, the first byte in the lowest position on every machine: all the word
+// arithmetic here counts bytes from the low end.
 inline std::uint64_t loadEightBytes(const char* p) {
   std::uint64_t word;
   std::memcpy(&word, p, sizeof word);
+  if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
   return word;
 }
 

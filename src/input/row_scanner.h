@@ -5,12 +5,18 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
+#include "input/blank_run.h"
 #include "input/byte_kind.h"
 #include "input/eight_digits.h"
 #include "input/line_source.h"
 #include "input/row_failure.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace pelvano {
 
@@ -44,7 +50,13 @@ inline std::int32_t byteCode(char byte) {
 // line's end there means the row is short; any other byte stands where a number should start.
 template <class FailureHandler>
 inline void skipToNumber(LineSource& source, const char*& p, std::int32_t j, FailureHandler& fail) {
-  while (kindOf(*p) != ByteKind::kDigit) {
+  while (!isDigit(*p)) {
+    // A run of blanks and tabs is taken at once.
+    const int run = leadingSpacesAndTabs(p);
+    if (run > 0) {
+      p += run;
+      continue;
+    }
     const ByteKind kind = kindOf(*p);
     if (kind == ByteKind::kBlank) {
       ++p;
@@ -121,52 +133,104 @@ inline DigitRun readDigits(LineSource& source, const char*& p, std::int32_t posi
   return readLongDigits(source, p, position, fail);
 }
 
+// Whether the first `length` (at most 15) bytes at a position are those of `bytes`, which holds
+// sixteen: two words compared, on every machine.
+class WordBytesMatch {
+ public:
+  WordBytesMatch(const char* bytes, std::size_t length)
+      : firstMask_(kLeadingBytes[std::min<std::size_t>(length, 8)]),
+        secondMask_(kLeadingBytes[length > 8 ? length - 8 : 0]),
+        first_(loadEightBytes(bytes) & firstMask_),
+        second_(loadEightBytes(bytes + 8) & secondMask_) {}
+
+  // Reads sixteen bytes at `p`.
+  bool at(const char* p) const {
+    return (((loadEightBytes(p) ^ first_) & firstMask_) |
+            ((loadEightBytes(p + 8) ^ second_) & secondMask_)) == 0;
+  }
+
+ private:
+  static constexpr std::uint64_t kLeadingBytes[9] = {0,
+                                                     0xFF,
+                                                     0xFFFF,
+                                                     0xFFFFFF,
+                                                     0xFFFFFFFF,
+                                                     0xFFFFFFFFFF,
+                                                     0xFFFFFFFFFFFF,
+                                                     0xFFFFFFFFFFFFFF,
+                                                     0xFFFFFFFFFFFFFFFF};
+  std::uint64_t firstMask_;
+  std::uint64_t secondMask_;
+  std::uint64_t first_;
+  std::uint64_t second_;
+};
+
+#if defined(__SSE2__)
+// The same, sixteen bytes compared at once.
+class VectorBytesMatch {
+ public:
+  VectorBytesMatch(const char* bytes, std::size_t length)
+      : bytes_(_mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes))),
+        mask_((1u << length) - 1) {}
+
+  bool at(const char* p) const {
+    const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const auto same = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(here, bytes_)));
+    return (same & mask_) == mask_;
+  }
+
+ private:
+  __m128i bytes_;
+  std::uint32_t mask_;
+};
+using LeadingBytesMatch = VectorBytesMatch;
+#else
+using LeadingBytesMatch = WordBytesMatch;
+#endif
+
 // The digits of the number read last, to know it again when the same digits stand next, as
 // the labels of a region's cells do along a row. Then the value is known without converting
 // digits. Only the digits are compared, and the byte after them must be a blank: a longer
 // number, the line's end or a block's end are all left to the full reading.
 class RepeatedDigits {
  public:
-  // The digits in [start, end) were read as `value`. Digits beyond what two words hold are
-  // not remembered, nor is an empty range.
+  // The digits in [start, end) were read as `value`. Digits beyond what one comparison holds
+  // are not remembered, nor is an empty range.
   void remember(const char* start, const char* end, std::int32_t value) {
     const auto length = static_cast<std::size_t>(end - start);
     length_ = length <= kMaxLength ? length : 0;
     value_ = value;
-    first_ = loadEightBytes(start);
-    second_ = loadEightBytes(start + 8);
+    std::memcpy(digits_, start, sizeof digits_);
   }
 
   // Takes the remembered number as long as it stands again at `p`, up to `room` times, each time
-  // followed by blanks, which are taken too, or by the line's end, which is left. Stores its
-  // value for each and returns how many were taken; `p` is left after the last one's blanks.
-  // `blockEnd` is the sentinel, which ends no number.
+  // followed by blanks, which are taken too (all but a rare few), or by the line's end, which is
+  // left. Stores its value for each and returns how many were taken; `p` is left after the last
+  // one's blanks. `blockEnd` is the sentinel, which ends no number.
   std::int32_t takeRepeats(const char*& p, std::int32_t* out, std::int32_t room,
                            const char* blockEnd) const {
     // Most numbers that do not repeat differ in their first digit.
-    if (length_ == 0 || *p != static_cast<char>(first_)) return 0;
+    if (length_ == 0 || *p != digits_[0]) return 0;
     return takeLikelyRepeats(p, out, room, blockEnd);
   }
 
  private:
+  static constexpr std::size_t kMaxLength = 15;
+
   // Kept out of line, so that the scanning loop keeps its registers: a repeat, once seen, tends
   // to come many times.
   [[gnu::noinline]] std::int32_t takeLikelyRepeats(const char*& p, std::int32_t* out,
                                                    std::int32_t room, const char* blockEnd) const {
-    const std::uint64_t firstMask = kLeadingBytes[std::min<std::size_t>(length_, 8)];
-    const std::uint64_t secondMask = kLeadingBytes[length_ > 8 ? length_ - 8 : 0];
-    const std::uint64_t first = first_ & firstMask;
-    const std::uint64_t second = second_ & secondMask;
+    const LeadingBytesMatch match(digits_, length_);
     const char* at = p;
     std::int32_t taken = 0;
-    while (taken < room && ((loadEightBytes(at) ^ first) & firstMask) == 0 &&
-           ((loadEightBytes(at + 8) ^ second) & secondMask) == 0) {
+    while (taken < room && match.at(at)) {
       const char* const after = at + length_;
       const ByteKind kind = kindOf(*after);
       if (kind == ByteKind::kBlank) {
         at = after + 1;
-        while (kindOf(*at) == ByteKind::kBlank)
-          ++at;
+        // Any blank still ahead fails the next comparison and is left to the caller.
+        if (kindOf(*at) == ByteKind::kBlank) at += leadingSpacesAndTabs(at);
       } else if (kind == ByteKind::kLineFeed && after != blockEnd) {
         at = after;
       } else {
@@ -178,26 +242,17 @@ class RepeatedDigits {
     return taken;
   }
 
-  static constexpr std::size_t kMaxLength = 2 * sizeof(std::uint64_t) - 1;
-  static constexpr std::uint64_t kLeadingBytes[9] = {0,
-                                                     0xFF,
-                                                     0xFFFF,
-                                                     0xFFFFFF,
-                                                     0xFFFFFFFF,
-                                                     0xFFFFFFFFFF,
-                                                     0xFFFFFFFFFFFF,
-                                                     0xFFFFFFFFFFFFFF,
-                                                     0xFFFFFFFFFFFFFFFF};
-
-  std::uint64_t first_ = 0;
-  std::uint64_t second_ = 0;
+  char digits_[16] = {};
   std::size_t length_ = 0;
   std::int32_t value_ = 0;
 };
 
-// Two words are loaded at a digit before the sentinel and the byte after up to fifteen digits.
-static_assert(LineSource::kReadAhead >= 2 * sizeof(std::uint64_t),
-              "the words compared at the sentinel stay inside the line source's buffer");
+// Sixteen bytes are loaded at a digit before the sentinel, and the byte after up to fifteen
+// digits is read.
+static_assert(LineSource::kReadAhead >= 16,
+              "the digits compared at the sentinel stay inside the line source's buffer");
+static_assert(LineSource::kReadAhead >= kBlankRunWindow,
+              "a run of blanks counted at the sentinel stays inside the line source's buffer");
 
 // After the last number only white space may stand before the line's end, which is consumed.
 template <class FailureHandler>
