@@ -100,15 +100,21 @@ Evaluation evaluateSubmission(const Task& task, ByteSource& source, BlockObserve
 std::string successReport(const std::deque<CaseResult>& results) {
   std::string report = "OK\n" + decimal(static_cast<std::int64_t>(results.size())) + "\n";
   report.reserve(report.size() + results.size() * 12);
+  // Lines are put together on the stack and appended some hundreds at a time.
+  constexpr std::size_t kLongestLine = 11 + 1 + 11 + 1;  // "%d %d\n"
+  char lines[4096];
+  char* at = lines;
   for (const CaseResult& result : results) {
-    // Each line is put together on the stack and appended whole.
-    char line[24];
-    char* at = writeDecimal(line, result.caseNumber);
+    if (at > lines + sizeof lines - kLongestLine) {
+      report.append(lines, at);
+      at = lines;
+    }
+    at = writeDecimal(at, result.caseNumber);
     *at++ = ' ';
     at = writeDecimal(at, result.score);
     *at++ = '\n';
-    report.append(line, at);
   }
+  report.append(lines, at);
   return report;
 }
 

@@ -3,10 +3,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "input/byte_source.h"
 
@@ -43,6 +45,28 @@ class LineSource {
   // before the LF belongs to the line end: it is neither counted nor kept.
   std::size_t consumeRestOfLine(std::string& line,
                                 std::size_t keep = std::numeric_limits<std::size_t>::max());
+
+  // Consumes the next line if it is empty (LF or CR LF) and its end is in the current block,
+  // as most are; otherwise consumes nothing and returns false, and the line is read as usual.
+  bool consumeEmptyLine() {
+    const std::size_t lineEnd = position_[0] == '\r' ? 1 : 0;
+    if (position_ + lineEnd == end_ || position_[lineEnd] != '\n') return false;
+    position_ += lineEnd + 1;
+    return true;
+  }
+
+  // The next line, when its line feed is in the current block, as most are: consumed, and its
+  // bytes without the line end viewed in the block until the next read. Otherwise nullopt, with
+  // nothing consumed, and the line is read as usual.
+  std::optional<std::string_view> takeLineInBlock() {
+    const auto available = static_cast<std::size_t>(end_ - position_);
+    const auto* lineFeed = static_cast<const char*>(std::memchr(position_, '\n', available));
+    if (lineFeed == nullptr) return std::nullopt;
+    const char* const start = position_;
+    position_ = lineFeed + 1;
+    const char* const end = lineFeed != start && lineFeed[-1] == '\r' ? lineFeed - 1 : lineFeed;
+    return std::string_view(start, static_cast<std::size_t>(end - start));
+  }
 
   // True when no byte is left: the next read finds no line.
   bool atEnd();

@@ -1,5 +1,8 @@
 #include "input/test_case.h"
 
+#include <optional>
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "check_failure.h"
@@ -10,13 +13,6 @@ namespace pelvano {
 namespace {
 
 constexpr std::int32_t kMaxSide = 300;
-
-// Reads the next line, advancing the count first so that messages name the line just read
-// or, when the file has ended, the one that should have been there.
-bool readCountedLine(LineSource& file, LineCounter& lastLineRead, std::string& text) {
-  ++lastLineRead;
-  return file.readLine(text);
-}
 
 // The grid messages name the grid row, 1 to h.
 constexpr RowFailureCodes kGridRowCodes = {83, 87, 90, 92, 94, 97};
@@ -43,20 +39,28 @@ constexpr RowFailureCodes kGridRowCodes = {83, 87, 90, 92, 94, 97};
 
 void TestCase::readTestCase(LineSource& file, LineCounter& lastLineRead, CellArena& cells) {
   std::string text;
-  if (!readCountedLine(file, lastLineRead, text))
-    failCheck(65, "manjka " + decimal(lastLineRead) + ". vrstica");
-  if (!text.empty()) {
-    failCheck(66, quotedAfter("vrstica " + decimal(lastLineRead) + " bi morala biti prazna, ne pa ",
-                              std::move(text)));
+  ++lastLineRead;
+  if (!file.consumeEmptyLine()) {
+    if (!file.readLine(text)) failCheck(65, "manjka " + decimal(lastLineRead) + ". vrstica");
+    if (!text.empty()) {
+      failCheck(66,
+                quotedAfter("vrstica " + decimal(lastLineRead) + " bi morala biti prazna, ne pa ",
+                            std::move(text)));
+    }
   }
 
-  if (!readCountedLine(file, lastLineRead, text))
-    failCheck(67, "manjka " + decimal(lastLineRead) + ". vrstica");
-  const LeadingIntegers numbers = parseLeadingIntegers(text);
+  // The case line is parsed where it stands in the block, when it is there whole.
+  ++lastLineRead;
+  std::optional<std::string_view> line = file.takeLineInBlock();
+  if (!line) {
+    if (!file.readLine(text)) failCheck(67, "manjka " + decimal(lastLineRead) + ". vrstica");
+    line = text;
+  }
+  const LeadingIntegers numbers = parseLeadingIntegers(*line);
   if (numbers.count < 4) {
     failCheck(69, quotedAfter("v " + decimal(lastLineRead) +
                                   ". vrstici bi morala biti stiri cela stevila, ne pa ",
-                              std::move(text)));
+                              std::string(*line)));
   }
   number = numbers.values[0];
   w = numbers.values[1];

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "block_sizes.h"
@@ -10,13 +12,30 @@
 namespace pelvano::test {
 namespace {
 
-std::vector<std::string> readAllLines(std::string_view bytes, std::size_t blockSize) {
+// How a reader takes each line: always as a copy, or first trying the ways that take a line
+// where it stands in the block.
+enum class LineWay { kCopied, kInBlock, kEmptyFirst };
+
+std::vector<std::string> readAllLines(std::string_view bytes, std::size_t blockSize,
+                                      LineWay way = LineWay::kCopied) {
   MemoryByteSource source(bytes);
   LineSource lines(source, blockSize);
   std::vector<std::string> result;
   std::string line;
-  while (lines.readLine(line))
+  for (;;) {
+    if (way == LineWay::kEmptyFirst && lines.consumeEmptyLine()) {
+      result.emplace_back();
+      continue;
+    }
+    if (way == LineWay::kInBlock) {
+      if (const std::optional<std::string_view> inBlock = lines.takeLineInBlock()) {
+        result.emplace_back(*inBlock);
+        continue;
+      }
+    }
+    if (!lines.readLine(line)) break;
     result.push_back(line);
+  }
   EXPECT_TRUE(line.empty());
   EXPECT_TRUE(lines.atEnd());
   return result;
@@ -38,6 +57,8 @@ TEST(LineSource, SplitsLinesTheSameInEveryBlockSize) {
       {"a\r\r\n", {"a\r"}},
       {"a\r", {"a\r"}},  // only a CR before an LF belongs to the line end
       {"\r\n\r\n", {"", ""}},
+      {"\r\n\n\r", {"", "", "\r"}},
+      {"\r\r\n\n", {"\r", ""}},
       {"a\rb\n", {"a\rb"}},
       {"\n\n\nx", {"", "", "", "x"}},
       {"  \n", {"  "}},
@@ -46,8 +67,11 @@ TEST(LineSource, SplitsLinesTheSameInEveryBlockSize) {
   };
   for (const LinesCase& c : cases) {
     for (const std::size_t blockSize : kBlockSizes) {
-      EXPECT_EQ(readAllLines(c.bytes, blockSize), c.expected)
-          << '"' << c.bytes << "\" in blocks of " << blockSize;
+      for (const LineWay way : {LineWay::kCopied, LineWay::kInBlock, LineWay::kEmptyFirst}) {
+        EXPECT_EQ(readAllLines(c.bytes, blockSize, way), c.expected)
+            << '"' << c.bytes << "\" in blocks of " << blockSize << ", way "
+            << static_cast<int>(way);
+      }
     }
   }
 }
