@@ -38,8 +38,7 @@ const char* LineSource::nextBlock() {
   return begin;
 }
 
-bool LineSource::atEnd() {
-  if (position_ != end_) return false;
+bool LineSource::atEndOfBlockAndInput() {
   position_ = nextBlock();
   return position_ == end_;
 }

@@ -69,7 +69,7 @@ class LineSource {
   }
 
   // True when no byte is left: the next read finds no line.
-  bool atEnd();
+  bool atEnd() { return position_ == end_ && atEndOfBlockAndInput(); }
 
   // The scanners' access: the first unread byte, and where they leave off.
   const char* position() const { return position_; }
@@ -94,6 +94,8 @@ class LineSource {
   // Reads the next block and returns its first byte. At the end of the input that is the
   // sentinel of an empty block.
   const char* nextBlock();
+  // At the block's end: reads the next block, and whether the input has ended.
+  bool atEndOfBlockAndInput();
   void endBlock(std::size_t count);
   void makeRoomForLongLine(std::string& line, std::size_t keep);
 

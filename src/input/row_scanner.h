@@ -26,14 +26,16 @@ struct RowProfile {
   std::int32_t limit;  // largest number accepted
   bool keepsTotal;     // whether the running total is added to and bounded
   bool repeatsOften;   // whether a number often stands again right after itself (no total)
+  bool oneDigitFirst;  // whether a number of one digit is looked for before the word-wide read
 };
 
 // The task's population rows.
-inline constexpr RowProfile kPopulationRows{1000000, true, false};
+inline constexpr RowProfile kPopulationRows{1000000, true, false, false};
 // A long row's labels come in runs, which are taken whole when a label stands again; in a short
 // row the runs are short and looking for them costs more than it saves.
-inline constexpr RowProfile kLongLabelRows{999999999, false, true};
-inline constexpr RowProfile kShortLabelRows{999999999, false, false};
+// Labels name regions, which are few in most grids, so many are of one digit.
+inline constexpr RowProfile kLongLabelRows{999999999, false, true, true};
+inline constexpr RowProfile kShortLabelRows{999999999, false, false, true};
 inline constexpr std::int32_t kLongRow = 16;
 
 inline constexpr std::int64_t kTotalLimit = 2000000000;
@@ -188,6 +190,19 @@ using LeadingBytesMatch = VectorBytesMatch;
 using LeadingBytesMatch = WordBytesMatch;
 #endif
 
+// As readDigits, looking first for a number of one digit, which needs no word arithmetic.
+template <class FailureHandler>
+inline DigitRun readShortDigits(LineSource& source, const char*& p, std::int32_t position,
+                                FailureHandler& fail) {
+  const char next = p[1];
+  if (!isDigit(next) && (next != '\n' || !source.atBlockEnd(p + 1))) {
+    const auto value = static_cast<std::uint64_t>(*p - '0');
+    ++p;
+    return {value, next, false};
+  }
+  return readDigits(source, p, position, fail);
+}
+
 // The digits of the number read last, to know it again when the same digits stand next, as
 // the labels of a region's cells do along a row. Then the value is known without converting
 // digits. Only the digits are compared, and the byte after them must be a blank: a longer
@@ -301,7 +316,9 @@ void scanRow(LineSource& source, std::int32_t* out, std::int32_t width, std::int
       }
     }
     const char* const start = p;
-    const auto [value, next, crossedBlock] = readDigits(source, p, j + 1, fail);
+    const auto [value, next, crossedBlock] = profile.oneDigitFirst
+                                                 ? readShortDigits(source, p, j + 1, fail)
+                                                 : readDigits(source, p, j + 1, fail);
     // The byte after the digits is judged before the value's size: a stray byte ends the
     // number and is the fault. One blank, the usual separator, is taken at once; other white
     // space and the line's end are left for what follows.

@@ -50,20 +50,19 @@ void RegionFinder::joinRuns(const LabelGrid& labels, const PopulationGrid& popul
         if (runs[a].label != x) continue;
         const std::uint32_t mine = root(run);
         const std::uint32_t theirs = root(a);
-        // The earlier run stays the root: it is the region's first in row-major order.
-        if (mine < theirs) runs[theirs].parent = mine;
-        if (theirs < mine) runs[mine].parent = theirs;
+        if (mine == theirs) continue;
+        // The earlier run stays the root: it is the region's first in row-major order. A root
+        // holds its region's population so far.
+        const std::uint32_t kept = mine < theirs ? mine : theirs;
+        const std::uint32_t joined = mine < theirs ? theirs : mine;
+        runs[joined].parent = kept;
+        runs[kept].population += runs[joined].population;
       }
     }
     above = first;
   }
   rowStart_[static_cast<std::size_t>(h)] = count;
   runCount_ = count;
-  // A root comes before every run of its region, so one pass in order gathers the sums.
-  for (std::uint32_t run = 0; run < count; ++run) {
-    const std::uint32_t top = root(run);
-    if (top != run) runs[top].population += runs[run].population;
-  }
 }
 
 RegionTotals RegionFinder::findTotals(const LabelGrid& labels, const PopulationGrid& populations) {

@@ -29,6 +29,7 @@ TEST(BlockLine, ReadsAsTheWholeLineWouldOnRandomLines) {
                                 "-",          "0",
                                 "7",          "42",
                                 "2147483648", "00000000000000000009",
+                                "999999999",  "1000000000",
                                 "x",          std::string(1, '\0'),
                                 "\xff",       "\n",
                                 "\r\n"};
