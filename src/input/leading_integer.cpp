@@ -9,8 +9,8 @@ namespace {
 
 // Parses one number at `p`, moving it past the number; nullopt if none stands there. A NUL
 // byte is neither white space, nor a sign, nor a digit, so the parse stops there as a C
-// string would end.
-std::optional<std::int32_t> parseAt(const char*& p, const char* end) {
+// string would end. Inlined: it runs four times on the line of every test case.
+[[gnu::always_inline]] inline std::optional<std::int32_t> parseAt(const char*& p, const char* end) {
   const char* at = p;
   while (at != end && isWhiteSpace(*at))
     ++at;
