@@ -50,6 +50,11 @@ bool LineSource::readLine(std::string& line) {
   return true;
 }
 
+std::optional<std::string_view> LineSource::viewLineFromStorage(std::string& storage) {
+  if (!readLine(storage)) return std::nullopt;
+  return std::string_view(storage);
+}
+
 std::optional<std::size_t> LineSource::readLineHead(std::string& head, std::size_t keep) {
   head.clear();
   if (atEnd()) return std::nullopt;

@@ -46,22 +46,18 @@ class LineSource {
   std::size_t consumeRestOfLine(std::string& line,
                                 std::size_t keep = std::numeric_limits<std::size_t>::max());
 
-  // Consumes the next line if it is empty (LF or CR LF) and its end is in the current block,
-  // as most are; otherwise consumes nothing and returns false, and the line is read as usual.
-  bool consumeEmptyLine() {
-    const std::size_t lineEnd = position_[0] == '\r' ? 1 : 0;
-    if (position_ + lineEnd == end_ || position_[lineEnd] != '\n') return false;
-    position_ += lineEnd + 1;
-    return true;
-  }
-
-  // The next line, when its line feed is in the current block, as most are: consumed, and its
-  // bytes without the line end viewed in the block until the next read. Otherwise nullopt, with
-  // nothing consumed, and the line is read as usual.
-  std::optional<std::string_view> takeLineInBlock() {
+  // Reads the next line as a view, valid until the next read: of the block, when its line feed
+  // is there, as most are; otherwise of `storage`, which then holds the line. nullopt, with
+  // `storage` empty, when no byte is left.
+  std::optional<std::string_view> viewLine(std::string& storage) {
+    // An empty line, the commonest in a task file, is told without a search.
+    if (*position_ == '\n' && position_ != end_) {
+      ++position_;
+      return std::string_view();
+    }
     const auto available = static_cast<std::size_t>(end_ - position_);
     const auto* lineFeed = static_cast<const char*>(std::memchr(position_, '\n', available));
-    if (lineFeed == nullptr) return std::nullopt;
+    if (lineFeed == nullptr) return viewLineFromStorage(storage);
     const char* const start = position_;
     position_ = lineFeed + 1;
     const char* const end = lineFeed != start && lineFeed[-1] == '\r' ? lineFeed - 1 : lineFeed;
@@ -96,6 +92,8 @@ class LineSource {
   const char* nextBlock();
   // At the block's end: reads the next block, and whether the input has ended.
   bool atEndOfBlockAndInput();
+  // viewLine for a line whose line feed is not in the current block.
+  std::optional<std::string_view> viewLineFromStorage(std::string& storage);
   void endBlock(std::size_t count);
   void makeRoomForLongLine(std::string& line, std::size_t keep);
 

@@ -31,9 +31,9 @@ struct RowProfile {
 
 // The task's population rows.
 inline constexpr RowProfile kPopulationRows{1000000, true, false, false};
-// A long row's labels come in runs, which are taken whole when a label stands again; in a short
-// row the runs are short and looking for them costs more than it saves.
-// Labels name regions, which are few in most grids, so many are of one digit.
+// Labels: a long row's labels come in runs, which are taken whole when a label stands again (in
+// a short row the runs are short, and looking for them costs more than it saves); and labels
+// name regions, which are few in most grids, so many are of one digit.
 inline constexpr RowProfile kLongLabelRows{999999999, false, true, true};
 inline constexpr RowProfile kShortLabelRows{999999999, false, false, true};
 inline constexpr std::int32_t kLongRow = 16;
@@ -205,8 +205,8 @@ inline DigitRun readShortDigits(LineSource& source, const char*& p, std::int32_t
 
 // The digits of the number read last, to know it again when the same digits stand next, as
 // the labels of a region's cells do along a row. Then the value is known without converting
-// digits. Only the digits are compared, and the byte after them must be a blank: a longer
-// number, the line's end or a block's end are all left to the full reading.
+// digits. Only the digits are compared, and the byte after them must be a blank or the line's
+// end: a longer number, a stray byte or the block's sentinel are left to the full reading.
 class RepeatedDigits {
  public:
   // The digits in [start, end) were read as `value`. Digits beyond what one comparison holds

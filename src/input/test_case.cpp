@@ -14,6 +14,13 @@ namespace {
 
 constexpr std::int32_t kMaxSide = 300;
 
+// The line that `line` views, for a message to quote: moved out of `storage` when it is held
+// there (a line longer than a block may be hundreds of megabytes), else copied from the block.
+std::string ownedLine(std::string_view line, std::string& storage) {
+  if (line.data() == storage.data()) return std::move(storage);
+  return std::string(line);
+}
+
 // The grid messages name the grid row, 1 to h.
 constexpr RowFailureCodes kGridRowCodes = {83, 87, 90, 92, 94, 97};
 
@@ -38,29 +45,24 @@ constexpr RowFailureCodes kGridRowCodes = {83, 87, 90, 92, 94, 97};
 }  // namespace
 
 void TestCase::readTestCase(LineSource& file, LineCounter& lastLineRead, CellArena& cells) {
+  // Both header lines are looked at where they stand in the block, when they are there whole.
   std::string text;
   ++lastLineRead;
-  if (!file.consumeEmptyLine()) {
-    if (!file.readLine(text)) failCheck(65, "manjka " + decimal(lastLineRead) + ". vrstica");
-    if (!text.empty()) {
-      failCheck(66,
-                quotedAfter("vrstica " + decimal(lastLineRead) + " bi morala biti prazna, ne pa ",
-                            std::move(text)));
-    }
+  const std::optional<std::string_view> empty = file.viewLine(text);
+  if (!empty) failCheck(65, "manjka " + decimal(lastLineRead) + ". vrstica");
+  if (!empty->empty()) {
+    failCheck(66, quotedAfter("vrstica " + decimal(lastLineRead) + " bi morala biti prazna, ne pa ",
+                              ownedLine(*empty, text)));
   }
 
-  // The case line is parsed where it stands in the block, when it is there whole.
   ++lastLineRead;
-  std::optional<std::string_view> line = file.takeLineInBlock();
-  if (!line) {
-    if (!file.readLine(text)) failCheck(67, "manjka " + decimal(lastLineRead) + ". vrstica");
-    line = text;
-  }
+  const std::optional<std::string_view> line = file.viewLine(text);
+  if (!line) failCheck(67, "manjka " + decimal(lastLineRead) + ". vrstica");
   const LeadingIntegers numbers = parseLeadingIntegers(*line);
   if (numbers.count < 4) {
     failCheck(69, quotedAfter("v " + decimal(lastLineRead) +
                                   ". vrstici bi morala biti stiri cela stevila, ne pa ",
-                              std::string(*line)));
+                              ownedLine(*line, text)));
   }
   number = numbers.values[0];
   w = numbers.values[1];

@@ -12,29 +12,19 @@
 namespace pelvano::test {
 namespace {
 
-// How a reader takes each line: always as a copy, or first trying the ways that take a line
-// where it stands in the block.
-enum class LineWay { kCopied, kInBlock, kEmptyFirst };
-
+// Every line read whole, or read as a view.
 std::vector<std::string> readAllLines(std::string_view bytes, std::size_t blockSize,
-                                      LineWay way = LineWay::kCopied) {
+                                      bool asViews = false) {
   MemoryByteSource source(bytes);
   LineSource lines(source, blockSize);
   std::vector<std::string> result;
   std::string line;
-  for (;;) {
-    if (way == LineWay::kEmptyFirst && lines.consumeEmptyLine()) {
-      result.emplace_back();
-      continue;
-    }
-    if (way == LineWay::kInBlock) {
-      if (const std::optional<std::string_view> inBlock = lines.takeLineInBlock()) {
-        result.emplace_back(*inBlock);
-        continue;
-      }
-    }
-    if (!lines.readLine(line)) break;
-    result.push_back(line);
+  if (asViews) {
+    while (const std::optional<std::string_view> view = lines.viewLine(line))
+      result.emplace_back(*view);
+  } else {
+    while (lines.readLine(line))
+      result.push_back(line);
   }
   EXPECT_TRUE(line.empty());
   EXPECT_TRUE(lines.atEnd());
@@ -67,10 +57,9 @@ TEST(LineSource, SplitsLinesTheSameInEveryBlockSize) {
   };
   for (const LinesCase& c : cases) {
     for (const std::size_t blockSize : kBlockSizes) {
-      for (const LineWay way : {LineWay::kCopied, LineWay::kInBlock, LineWay::kEmptyFirst}) {
-        EXPECT_EQ(readAllLines(c.bytes, blockSize, way), c.expected)
-            << '"' << c.bytes << "\" in blocks of " << blockSize << ", way "
-            << static_cast<int>(way);
+      for (const bool asViews : {false, true}) {
+        EXPECT_EQ(readAllLines(c.bytes, blockSize, asViews), c.expected)
+            << '"' << c.bytes << "\" in blocks of " << blockSize << (asViews ? ", as views" : "");
       }
     }
   }
