@@ -32,28 +32,10 @@ void skipRestOfLine(LineSource& file) {
   file.consumeRestOfLine(nothing, 0);
 }
 
-// The usual block line: up to nine digits and its line feed, in the current block. Then the
-// number is read and the line consumed; otherwise nothing is consumed and the result is -1.
-std::int32_t readPlainNumberLine(LineSource& file) {
-  const char* const start = file.position();
-  const char* p = start;
-  std::int32_t number = 0;
-  for (; isDigit(*p); ++p) {
-    if (p - start == 9) return -1;
-    number = number * 10 + (*p - '0');
-  }
-  if (p == start || *p != '\n' || file.atBlockEnd(p)) return -1;
-  file.setPosition(p + 1);
-  return number;
-}
-
 }  // namespace
 
-BlockLine readBlockLine(LineSource& file, std::string& text) {
+BlockLine readAnyBlockLine(LineSource& file, std::string& text) {
   text.clear();
-  if (const std::int32_t number = readPlainNumberLine(file); number >= 0) {
-    return {BlockLine::Kind::kNumber, number};
-  }
   if (file.atEnd()) return {BlockLine::Kind::kEnd};
   // Before the first digit only white space and one sign may stand; they are kept, as the
   // line may yet turn out to hold no number.

@@ -1,5 +1,6 @@
 #include "input/test_case.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -7,6 +8,7 @@
 
 #include "check_failure.h"
 #include "input/leading_integer.h"
+#include "input/plain_line.h"
 #include "input/row_scanner.h"
 
 namespace pelvano {
@@ -42,6 +44,21 @@ constexpr RowFailureCodes kGridRowCodes = {83, 87, 90, 92, 94, 97};
   }
 }
 
+// The case line's four leading integers, read in full: the line viewed where it stands, or
+// gathered in `storage` when it runs past the block.
+void readCaseLine(LineSource& file, LineCounter lineNumber, std::string& storage,
+                  std::int32_t (&numbers)[4]) {
+  const std::optional<std::string_view> line = file.viewLine(storage);
+  if (!line) failCheck(67, "manjka " + decimal(lineNumber) + ". vrstica");
+  const LeadingIntegers parsed = parseLeadingIntegers(*line);
+  if (parsed.count < 4) {
+    failCheck(69, quotedAfter("v " + decimal(lineNumber) +
+                                  ". vrstici bi morala biti stiri cela stevila, ne pa ",
+                              ownedLine(*line, storage)));
+  }
+  std::copy(parsed.values, parsed.values + 4, numbers);
+}
+
 }  // namespace
 
 void TestCase::readTestCase(LineSource& file, LineCounter& lastLineRead, CellArena& cells) {
@@ -56,18 +73,12 @@ void TestCase::readTestCase(LineSource& file, LineCounter& lastLineRead, CellAre
   }
 
   ++lastLineRead;
-  const std::optional<std::string_view> line = file.viewLine(text);
-  if (!line) failCheck(67, "manjka " + decimal(lastLineRead) + ". vrstica");
-  const LeadingIntegers numbers = parseLeadingIntegers(*line);
-  if (numbers.count < 4) {
-    failCheck(69, quotedAfter("v " + decimal(lastLineRead) +
-                                  ". vrstici bi morala biti stiri cela stevila, ne pa ",
-                              ownedLine(*line, text)));
-  }
-  number = numbers.values[0];
-  w = numbers.values[1];
-  h = numbers.values[2];
-  d = numbers.values[3];
+  std::int32_t numbers[4];
+  if (!readPlainNumbers(file, numbers, 4)) readCaseLine(file, lastLineRead, text, numbers);
+  number = numbers[0];
+  w = numbers[1];
+  h = numbers[2];
+  d = numbers[3];
   if (w < 1 || w > kMaxSide) {
     failCheck(71, "v " + decimal(lastLineRead) + ". vrstici bi moral biti w med 1 in 300, ne pa " +
                       decimal(w));
