@@ -22,65 +22,80 @@ void RegionFinder::joinRuns(const LabelGrid& labels, const PopulationGrid& popul
     runs_.reset(new Run[cells]);
     runRoom_ = cells;
   }
-  if (rowStart_.size() < static_cast<std::size_t>(h) + 1) {
-    rowStart_.resize(static_cast<std::size_t>(h) + 1);
-  }
   Run* const runs = runs_.get();
   std::uint32_t count = 0;
-  std::uint32_t above = 0;  // the first run of the row above that may still touch this row's
-  for (std::int32_t r = 0; r < h; ++r) {
-    const std::int32_t* const label = labels.row(r);
-    const std::int32_t* const population = populations.row(r);
+  std::uint32_t joins = 0;
+  runCount_ = regionCount_ = 0;
+  if (h == 0) return;  // a picture's grid that failed in its first row
+  const std::int32_t* label = labels.row(0);
+  const std::int32_t* population = populations.row(0);
+  // Stores the run that starts at column c of the current row; the border after the row is
+  // negative and ends every run. Leaves c at the run's end.
+  const auto cutRun = [&](std::int32_t& c) {
+    const std::int32_t x = label[c];
+    const std::int32_t runStart = c;
+    std::int64_t sum = 0;
+    do {
+      sum += population[c++];
+    } while (label[c] == x);
+    const std::uint32_t run = count++;
+    runs[run] = {runStart, c, x, run, sum};
+    return run;
+  };
+  // The first row's runs touch nothing above.
+  for (std::int32_t c = 0; c < w;)
+    cutRun(c);
+  std::uint32_t above = 0;  // the first run of the row above that may touch the next run
+  for (std::int32_t r = 1; r < h; ++r) {
+    label += labels.stride();
+    population += populations.stride();
     const std::uint32_t first = count;
-    rowStart_[static_cast<std::size_t>(r)] = first;
     for (std::int32_t c = 0; c < w;) {
-      const std::int32_t x = label[c];
-      const std::int32_t runStart = c;
-      std::int64_t sum = 0;
-      // The border after the row is negative and ends every run.
-      do {
-        sum += population[c++];
-      } while (label[c] == x);
-      const std::uint32_t run = count++;
-      runs[run] = {runStart, c, x, run, sum};
-      // Runs above that end before this one starts touch no run of this row further on.
-      while (above < first && runs[above].end <= runStart)
-        ++above;
-      for (std::uint32_t a = above; a < first && runs[a].start < c; ++a) {
-        if (runs[a].label != x) continue;
-        const std::uint32_t mine = root(run);
-        const std::uint32_t theirs = root(a);
-        if (mine == theirs) continue;
-        // The earlier run stays the root: it is the region's first in row-major order. A root
-        // holds its region's population so far.
-        const std::uint32_t kept = mine < theirs ? mine : theirs;
-        const std::uint32_t joined = mine < theirs ? theirs : mine;
-        runs[joined].parent = kept;
-        runs[kept].population += runs[joined].population;
+      const std::uint32_t run = cutRun(c);
+      const std::int32_t x = runs[run].label;
+      std::uint32_t mine = run;  // the run's root
+      // The runs above from the one over its first cell to the one over its last; the row
+      // above ends where this one does, so one of them reaches this run's end.
+      std::uint32_t a = above;
+      for (;; ++a) {
+        if (runs[a].label == x) {
+          const std::uint32_t theirs = root(a);
+          if (theirs != mine) {
+            // The earlier run stays the root: it is the region's first in row-major order. A
+            // root holds its region's population so far.
+            const std::uint32_t kept = std::min(mine, theirs);
+            const std::uint32_t joined = std::max(mine, theirs);
+            runs[joined].parent = kept;
+            runs[kept].population += runs[joined].population;
+            mine = kept;
+            ++joins;
+          }
+        }
+        if (runs[a].end >= c) break;
       }
+      // The next run starts at c: over it stands the last run looked at, unless that one ended
+      // at c too.
+      above = runs[a].end == c ? a + 1 : a;
     }
     above = first;
   }
-  rowStart_[static_cast<std::size_t>(h)] = count;
   runCount_ = count;
+  regionCount_ = count - joins;
 }
 
 RegionTotals RegionFinder::findTotals(const LabelGrid& labels, const PopulationGrid& populations) {
   joinRuns(labels, populations);
-  RegionTotals totals;
-  for (std::uint32_t run = 0; run < runCount_; ++run) {
-    if (runs_[run].parent != run) continue;
-    const std::int64_t sum = runs_[run].population;
-    if (totals.count == 0) {
-      totals.smallest = totals.largest = sum;
-    } else if (sum < totals.smallest) {
-      totals.smallest = sum;
-    } else if (sum > totals.largest) {
-      totals.largest = sum;
-    }
-    ++totals.count;
+  if (runCount_ == 0) return {};
+  // The first run is a root, so the extremes start from its population.
+  const Run* const runs = runs_.get();
+  std::int64_t smallest = runs[0].population;
+  std::int64_t largest = smallest;
+  for (std::uint32_t run = 1; run < runCount_; ++run) {
+    if (runs[run].parent != run) continue;
+    smallest = std::min(smallest, runs[run].population);
+    largest = std::max(largest, runs[run].population);
   }
-  return totals;
+  return {static_cast<std::int32_t>(regionCount_), smallest, largest};
 }
 
 RegionMap RegionFinder::findMap(const LabelGrid& labels, const PopulationGrid& populations) {
@@ -101,12 +116,12 @@ RegionMap RegionFinder::findMap(const LabelGrid& labels, const PopulationGrid& p
       regionOfRun[run] = regionOfRun[top];
     }
   }
-  for (std::int32_t r = 0; r < map.height; ++r) {
-    std::int32_t* const row = map.regionOfCell.data() + static_cast<std::ptrdiff_t>(r) * map.width;
-    for (std::uint32_t run = rowStart_[static_cast<std::size_t>(r)];
-         run < rowStart_[static_cast<std::size_t>(r) + 1]; ++run) {
-      std::fill(row + runs_[run].start, row + runs_[run].end, regionOfRun[run]);
-    }
+  // Runs come row by row, and each row's first run starts at column 0.
+  std::ptrdiff_t r = -1;
+  for (std::uint32_t run = 0; run < runCount_; ++run) {
+    if (runs_[run].start == 0) ++r;
+    std::int32_t* const row = map.regionOfCell.data() + r * map.width;
+    std::fill(row + runs_[run].start, row + runs_[run].end, regionOfRun[run]);
   }
   return map;
 }

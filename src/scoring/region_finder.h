@@ -42,7 +42,8 @@ class RegionFinder {
 
  private:
   // Cuts the grid into runs and joins them; afterwards every run's root is the first run of
-  // its region in row-major order, and holds the region's population.
+  // its region in row-major order, and holds the region's population. Runs are stored row
+  // by row, each row's from column 0 on.
   void joinRuns(const LabelGrid& labels, const PopulationGrid& populations);
   std::uint32_t root(std::uint32_t run);
 
@@ -60,7 +61,7 @@ class RegionFinder {
   std::unique_ptr<Run[]> runs_;
   std::size_t runRoom_ = 0;
   std::uint32_t runCount_ = 0;
-  std::vector<std::uint32_t> rowStart_;  // each row's first run, and one past the last row's
+  std::uint32_t regionCount_ = 0;
 };
 
 }  // namespace pelvano

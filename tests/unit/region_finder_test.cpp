@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
 #include "check_failure.h"
 #include "grid_cells.h"
@@ -62,6 +63,19 @@ TEST(RegionFinder, OnlyReadsTheLabels) {
   // So the map and the totals come from the same grid, one after the other.
   EXPECT_EQ(finder.findMap(labels.grid(), populations.grid()).populations,
             (std::vector<std::int64_t>{1, 2, 7}));
+}
+
+// A picture of a grid whose first row failed asks for the regions of no rows, its border alone.
+TEST(RegionFinder, FindsNoRegionInAGridOfNoRows) {
+  std::vector<std::int32_t> border(PaddedGrid::cellCount(3, 0), -1);
+  const LabelGrid labels(border.data(), 3, 0);
+  RegionFinder finder;
+  const RegionTotals totals = finder.findTotals(labels, labels);
+  EXPECT_EQ(totals.count, 0);
+  EXPECT_EQ(totals.largest, 0);
+  const RegionMap map = finder.findMap(labels, labels);
+  EXPECT_TRUE(map.regionOfCell.empty());
+  EXPECT_TRUE(map.populations.empty());
 }
 
 TEST(SpreadScore, IsTheSpreadOfExactlyTheRequiredRegions) {
