@@ -22,6 +22,25 @@ constexpr RowFailureCodes kLabelRowCodes = {159, 163, 166, 168, 0 /* labels keep
                                            : "v " + decimal(line) + ". vrstici je ");
 }
 
+// The grid's rows, each read as `profile` says; `rowsRead` counts those read whole.
+template <RowProfile profile>
+void readLabelRows(LineSource& file, LineCounter& nextLine, const LabelGrid& grid,
+                   std::int32_t& rowsRead) {
+  const std::int32_t w = grid.width();
+  std::int64_t unusedTotal = 0;
+  std::int32_t y = 1;
+  const auto fail = [&](RowFailure failure, std::int32_t argument) {
+    failLabelRow(failure, argument, nextLine, y);
+  };
+  for (std::int32_t* row = grid.row(0); y <= grid.height(); ++y, row += grid.stride()) {
+    if (file.atEnd()) failCheck(155, "manjka " + decimal(nextLine) + ". vrstica mreze");
+    scanRow<profile>(file, row, w, unusedTotal, fail);
+    row[w] = kRowEnd;
+    ++nextLine;
+    rowsRead = y;
+  }
+}
+
 }  // namespace
 
 void Arrangement::readArrangement(LineSource& file, LineCounter& nextLine, std::int32_t number,
@@ -33,24 +52,14 @@ void Arrangement::readArrangement(LineSource& file, LineCounter& nextLine, std::
   d = boundCase.d;
   // Grown, never shrunk: blocks of different cases take turns, and growing again would
   // clear the cells each time.
-  const std::size_t cells = LabelGrid::cellCount(w, h);
+  // A row's scanner may write a little past its end, past the last row's border too.
+  const std::size_t cells = LabelGrid::cellCount(w, h) + kOneDigitRowOverrun;
   if (labelCells_.size() < cells) labelCells_.resize(cells);
-  const LabelGrid grid = labels();
-  std::int64_t unusedTotal = 0;
   rowsRead_ = 0;
-  for (std::int32_t y = 1; y <= h; ++y) {
-    if (file.atEnd()) failCheck(155, "manjka " + decimal(nextLine) + ". vrstica mreze");
-    const auto fail = [&](RowFailure failure, std::int32_t argument) {
-      failLabelRow(failure, argument, nextLine, y);
-    };
-    if (w >= kLongRow) {
-      scanRow<kLongLabelRows>(file, grid.row(y - 1), w, unusedTotal, fail);
-    } else {
-      scanRow<kShortLabelRows>(file, grid.row(y - 1), w, unusedTotal, fail);
-    }
-    grid.row(y - 1)[w] = kRowEnd;
-    ++nextLine;
-    rowsRead_ = y;
+  if (w >= kLongRow) {
+    readLabelRows<kLongLabelRows>(file, nextLine, labels(), rowsRead_);
+  } else {
+    readLabelRows<kShortLabelRows>(file, nextLine, labels(), rowsRead_);
   }
 }
 

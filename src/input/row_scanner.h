@@ -12,6 +12,7 @@
 #include "input/byte_kind.h"
 #include "input/eight_digits.h"
 #include "input/line_source.h"
+#include "input/one_digit_row.h"
 #include "input/row_failure.h"
 
 #if defined(__SSE2__)
@@ -27,15 +28,17 @@ struct RowProfile {
   bool keepsTotal;     // whether the running total is added to and bounded
   bool repeatsOften;   // whether a number often stands again right after itself (no total)
   bool oneDigitFirst;  // whether a number of one digit is looked for before the word-wide read
+  bool oneDigitRows;   // whether a row of one-digit numbers is looked for first (no total)
 };
 
 // The task's population rows.
-inline constexpr RowProfile kPopulationRows{1000000, true, false, false};
+inline constexpr RowProfile kPopulationRows{1000000, true, false, false, false};
 // Labels: a long row's labels come in runs, which are taken whole when a label stands again (in
 // a short row the runs are short, and looking for them costs more than it saves); and labels
-// name regions, which are few in most grids, so many are of one digit.
-inline constexpr RowProfile kLongLabelRows{999999999, false, true, true};
-inline constexpr RowProfile kShortLabelRows{999999999, false, false, true};
+// name regions, which are few in most grids, so many are of one digit, and the rows of a grid
+// with fewer than eleven regions are often one-digit labels only.
+inline constexpr RowProfile kLongLabelRows{999999999, false, true, true, true};
+inline constexpr RowProfile kShortLabelRows{999999999, false, false, true, true};
 inline constexpr std::int32_t kLongRow = 16;
 
 inline constexpr std::int64_t kTotalLimit = 2000000000;
@@ -268,6 +271,8 @@ static_assert(LineSource::kReadAhead >= 16,
               "the digits compared at the sentinel stay inside the line source's buffer");
 static_assert(LineSource::kReadAhead >= kBlankRunWindow,
               "a run of blanks counted at the sentinel stays inside the line source's buffer");
+static_assert(LineSource::kReadAhead >= kOneDigitRowWindow,
+              "one-digit numbers looked for at the sentinel stay inside the line source's buffer");
 
 // After the last number only white space may stand before the line's end, which is consumed.
 template <class FailureHandler>
@@ -289,11 +294,12 @@ inline void finishRow(LineSource& source, const char*& p, std::int32_t width,
 
 }  // namespace row_scanning
 
-// Reads one line from `source` as a row of `width` numbers into `out`. The line must exist
-// (the caller tests atEnd first). On a fault, calls `fail(kind, argument)`, which must not
-// return; nothing after the byte that settles the fault is read. On success the line, its LF
-// included, is consumed. With `profile.keepsTotal`, `runningTotal` grows by every number and
-// is tested after each one.
+// Reads one line from `source` as a row of `width` (at least 1) numbers into `out`. The line
+// must exist (the caller tests atEnd first). On a fault, calls `fail(kind, argument)`, which
+// must not return; nothing after the byte that settles the fault is read. On success the line,
+// its LF included, is consumed. With `profile.keepsTotal`, `runningTotal` grows by every number
+// and is tested after each one. With `profile.oneDigitRows`, `out` has room for
+// kOneDigitRowOverrun numbers more, which may be overwritten.
 //
 // The block's '\n' sentinel ends a run of digits or white space like any other byte; only
 // then is it told apart from a real line feed.
@@ -301,12 +307,22 @@ template <RowProfile profile, class FailureHandler>
 void scanRow(LineSource& source, std::int32_t* out, std::int32_t width, std::int64_t& runningTotal,
              FailureHandler&& fail) {
   static_assert(!(profile.keepsTotal && profile.repeatsOften), "repeats are taken without a total");
+  static_assert(!(profile.keepsTotal && profile.oneDigitRows),
+                "one-digit rows are taken without a total");
   using namespace row_scanning;
   const auto limit = static_cast<std::uint64_t>(profile.limit);
   const char* p = source.position();
+  std::int32_t j = 0;
+  if constexpr (profile.oneDigitRows) {
+    j = takeOneDigitRow(p, out, width, source.blockEnd());
+    if (j == width) {
+      source.setPosition(p);
+      return;
+    }
+  }
   std::int64_t total = runningTotal;
   RepeatedDigits last;
-  for (std::int32_t j = 0; j < width; ++j) {
+  for (; j < width; ++j) {
     skipToNumber(source, p, j, fail);
     if (profile.repeatsOften) {
       const std::int32_t taken = last.takeRepeats(p, out + j, width - j, source.blockEnd());

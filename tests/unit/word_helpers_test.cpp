@@ -5,8 +5,10 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "input/blank_run.h"
+#include "input/one_digit_row.h"
 #include "input/row_scanner.h"
 
 namespace pelvano::test {
@@ -63,6 +65,54 @@ TEST(WordHelpers, MatchLeadingBytesAsTheBytesSay) {
 #endif
     }
   }
+}
+
+// What a row of one-digit numbers wants at byte k, and where the line feeds are, byte by byte.
+one_digit_row::ByteMasks rowMasksByBytes(const char* p) {
+  one_digit_row::ByteMasks masks{0, 0};
+  for (int k = 0; k < 16; ++k) {
+    const bool fits = k % 2 == 0 ? p[k] >= '0' && p[k] <= '9' : p[k] == ' ';
+    masks.fitting |= static_cast<std::uint32_t>(fits) << k;
+    masks.lineFeeds |= static_cast<std::uint32_t>(p[k] == '\n') << k;
+  }
+  return masks;
+}
+
+TEST(WordHelpers, FindOneDigitRowBytesAsTheBytesSay) {
+  // Every byte value at every position, next to the bytes of a fitting row.
+  std::string bytes(48, ' ');
+  for (int value = 0; value < 256; ++value) {
+    for (std::size_t at = 0; at < 16; ++at) {
+      for (std::size_t k = 0; k < bytes.size(); ++k)
+        bytes[k] = k % 2 == 0 ? static_cast<char>('0' + k % 10) : ' ';
+      bytes[at] = static_cast<char>(value);
+      for (std::size_t start = 0; start < 2; ++start) {
+        const char* p = bytes.data() + start;
+        const one_digit_row::ByteMasks expected = rowMasksByBytes(p);
+        const one_digit_row::ByteMasks words = one_digit_row::WordRowBytes::masksAt(p);
+        EXPECT_EQ(words.fitting, expected.fitting) << value << " at " << at;
+        EXPECT_EQ(words.lineFeeds, expected.lineFeeds) << value << " at " << at;
+#if defined(__SSE2__)
+        const one_digit_row::ByteMasks vector = one_digit_row::VectorRowBytes::masksAt(p);
+        EXPECT_EQ(vector.fitting, expected.fitting) << value << " at " << at;
+        EXPECT_EQ(vector.lineFeeds, expected.lineFeeds) << value << " at " << at;
+#endif
+      }
+    }
+  }
+}
+
+TEST(WordHelpers, StoreEightOneDigitNumbers) {
+  const std::string row = "0 9 1 8 2 7 3 6\n";
+  const std::vector<std::int32_t> expected = {0, 9, 1, 8, 2, 7, 3, 6};
+  std::vector<std::int32_t> words(8, -1);
+  one_digit_row::WordRowBytes::storeEight(row.data(), words.data());
+  EXPECT_EQ(words, expected);
+#if defined(__SSE2__)
+  std::vector<std::int32_t> vector(8, -1);
+  one_digit_row::VectorRowBytes::storeEight(row.data(), vector.data());
+  EXPECT_EQ(vector, expected);
+#endif
 }
 
 }  // namespace
