@@ -1,0 +1,142 @@
+// The fast readers of the commonest lines, a header line of short numbers and a row of one-digit
+// labels, against the full readings, on random lines in every splitting into blocks: whatever
+// they take must be what the full reading gives, and they must take every plain line whose line
+// feed lies in the block.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "block_sizes.h"
+#include "input/leading_integer.h"
+#include "input/one_digit_row.h"
+#include "input/plain_line.h"
+
+namespace pelvano::test {
+namespace {
+
+// Block sizes that put a line's end, or a sixteen-byte window's, at every offset of a window.
+std::vector<std::size_t> blockSizes() {
+  std::vector<std::size_t> sizes = kBlockSizes;
+  for (std::size_t size = 12; size <= 40; ++size)
+    sizes.push_back(size);
+  return sizes;
+}
+
+std::string digits(std::mt19937& random, unsigned count) {
+  std::string text;
+  for (unsigned k = 0; k < count; ++k)
+    text += static_cast<char>('0' + random() % 10);
+  return text;
+}
+
+// `count` numbers, most of them plain: then only one blank between them and the line feed
+// right after the last.
+std::string headerLine(std::mt19937& random, int count, bool plain) {
+  const std::string odd[] = {"  ", "\t", "+", "-", "x", "\r", ""};
+  std::string line;
+  for (int i = 0; i < count; ++i) {
+    if (i > 0) line += ' ';
+    if (!plain && random() % 4 == 0) line += odd[random() % std::size(odd)];
+    line += digits(random, 1 + random() % (plain ? 7 : 10));
+  }
+  if (!plain && random() % 3 == 0) line += odd[random() % std::size(odd)];
+  return line + "\n";
+}
+
+TEST(PlainNumbers, AreTheLeadingIntegersOrLeftToTheFullReading) {
+  std::mt19937 random(91);
+  for (int round = 0; round < 3000; ++round) {
+    const int count = 1 + static_cast<int>(random() % 4);
+    const bool plain = random() % 2 == 0;
+    const std::string line = headerLine(random, count, plain);
+    const LeadingIntegers parsed = parseLeadingIntegers(line);
+    const std::string bytes = line + "after\n";
+    for (const std::size_t blockSize : blockSizes()) {
+      MemoryByteSource source(bytes);
+      LineSource lines(source, blockSize);
+      ASSERT_FALSE(lines.atEnd());  // which reads the first block
+      const char* const start = lines.position();
+      const bool lineInBlock = line.size() <= static_cast<std::size_t>(lines.blockEnd() - start);
+      std::int32_t values[4];
+      const bool taken = readPlainNumbers(lines, values, count);
+      if (plain && lineInBlock) {
+        EXPECT_TRUE(taken) << line;
+      }
+      if (!taken) {
+        EXPECT_EQ(lines.position(), start);
+        continue;
+      }
+      ASSERT_GE(parsed.count, count) << line;
+      for (int i = 0; i < count; ++i)
+        EXPECT_EQ(values[i], parsed.values[i]) << line;
+      std::string next;
+      lines.readLine(next);
+      EXPECT_EQ(next, "after") << line << " in blocks of " << blockSize;
+    }
+  }
+}
+
+// A row of `width` labels, most of them of one digit with one blank between.
+std::string labelRow(std::mt19937& random, int width, bool plain) {
+  const std::string odd[] = {"  ", "\t", "x", "\r", "17"};
+  std::string line;
+  for (int j = 0; j < width; ++j) {
+    if (j > 0) line += ' ';
+    if (!plain && random() % 8 == 0) line += odd[random() % std::size(odd)];
+    line += digits(random, 1);
+  }
+  if (!plain && random() % 4 == 0) line += odd[random() % std::size(odd)];
+  return line + "\n";
+}
+
+template <class RowBytes>
+void expectOneDigitRowsTakenRight() {
+  std::mt19937 random(92);
+  for (int round = 0; round < 1500; ++round) {
+    const int width = 1 + static_cast<int>(random() % 24);
+    const bool plain = random() % 2 == 0;
+    const std::string line = labelRow(random, width, plain);
+    const bool plainAfterAll = line.size() == static_cast<std::size_t>(2 * width);
+    const std::string bytes = line + "after\n";
+    for (const std::size_t blockSize : blockSizes()) {
+      MemoryByteSource source(bytes);
+      LineSource lines(source, blockSize);
+      ASSERT_FALSE(lines.atEnd());  // which reads the first block
+      const char* const start = lines.position();
+      const bool lineInBlock = line.size() <= static_cast<std::size_t>(lines.blockEnd() - start);
+      std::vector<std::int32_t> out(static_cast<std::size_t>(width + kOneDigitRowOverrun), -1);
+      const char* p = start;
+      const std::int32_t taken =
+          one_digit_row::takeOneDigitNumbers<RowBytes>(p, out.data(), width, lines.blockEnd());
+      if (plain && lineInBlock) {
+        ASSERT_EQ(taken, width) << line << " in blocks of " << blockSize;
+      }
+      // Whatever is taken is a leading run of the row's numbers, each a digit and a blank.
+      ASSERT_LE(taken, width);
+      for (std::int32_t j = 0; j < taken; ++j) {
+        ASSERT_EQ(line[static_cast<std::size_t>(2 * j)] - '0', out[static_cast<std::size_t>(j)])
+            << line;
+      }
+      if (taken == width) {
+        EXPECT_TRUE(plainAfterAll && lineInBlock) << line << " in blocks of " << blockSize;
+        EXPECT_EQ(p, start + line.size());
+      } else {
+        EXPECT_EQ(p, start + 2 * taken) << line;
+      }
+    }
+  }
+}
+
+TEST(OneDigitRows, AreTakenOnlyWhereTheyStandWordWise) {
+  expectOneDigitRowsTakenRight<one_digit_row::WordRowBytes>();
+}
+#if defined(__SSE2__)
+TEST(OneDigitRows, AreTakenOnlyWhereTheyStandVectorWise) {
+  expectOneDigitRowsTakenRight<one_digit_row::VectorRowBytes>();
+}
+#endif
+
+}  // namespace
+}  // namespace pelvano::test
