@@ -16,6 +16,11 @@ namespace {
 // Writes `number` as "%d" prints it at `at`, which has room for 11 characters; returns the
 // end of what was written.
 char* writeDecimal(char* at, std::int32_t number) {
+  // Case numbers and small grids' scores are mostly of one digit.
+  if (static_cast<std::uint32_t>(number) < 10) {
+    *at = static_cast<char>('0' + number);
+    return at + 1;
+  }
   return std::to_chars(at, at + 11, number).ptr;
 }
 

@@ -42,7 +42,7 @@ std::optional<BlockStart> SubmissionReader::readBlockStart() {
   }
   const std::int32_t number = first.number;
   // Case k stands at position k - 1, so the case is found by index, not by a search.
-  if (number < 1 || static_cast<std::size_t>(number) > cases_.size()) {
+  if (number < 1 || static_cast<std::size_t>(number) > caseCount_) {
     failCheck(230, "v " + decimal(nextLine_) +
                        ". vrstici se pojavlja neveljavna stevilka testnega " +
                        "primera: " + decimal(number));

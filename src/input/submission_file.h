@@ -1,6 +1,7 @@
 // Reads and checks the submission, one block at a time.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <optional>
@@ -22,7 +23,7 @@ class SubmissionReader {
  public:
   // `cases` is the task's list, case k at position k - 1; it must outlive the reader.
   SubmissionReader(LineSource& file, const std::deque<TestCase>& cases)
-      : file_(file), cases_(cases) {}
+      : file_(file), cases_(cases), caseCount_(cases.size()) {}
 
   // Checks line 1, the contestant number, and returns it.
   std::string readContestant();
@@ -38,6 +39,7 @@ class SubmissionReader {
  private:
   LineSource& file_;
   const std::deque<TestCase>& cases_;
+  std::size_t caseCount_;     // cases_.size(), which a deque counts anew each time
   LineCounter nextLine_ = 3;  // the number of the next line to be read
   std::string text_;
 };
