@@ -30,8 +30,8 @@ void SubmissionReader::readTaskName() {
   }
 }
 
-std::optional<BlockStart> SubmissionReader::readBlockStart() {
-  BlockLine first = readBlockLine(file_, text_);
+std::optional<BlockStart> SubmissionReader::readAnyBlockStart() {
+  BlockLine first = readAnyBlockLine(file_, text_);
   for (; first.kind == BlockLine::Kind::kEmpty; first = readBlockLine(file_, text_))
     ++nextLine_;
   if (first.kind == BlockLine::Kind::kEnd) return std::nullopt;
@@ -40,15 +40,12 @@ std::optional<BlockStart> SubmissionReader::readBlockStart() {
                                    ". vrstici bi morala biti stevilka testnega primera, ne pa ",
                                std::move(text_)));
   }
-  const std::int32_t number = first.number;
-  // Case k stands at position k - 1, so the case is found by index, not by a search.
-  if (number < 1 || static_cast<std::size_t>(number) > caseCount_) {
-    failCheck(230, "v " + decimal(nextLine_) +
-                       ". vrstici se pojavlja neveljavna stevilka testnega " +
-                       "primera: " + decimal(number));
-  }
-  ++nextLine_;
-  return BlockStart{number, &cases_[static_cast<std::size_t>(number) - 1]};
+  return startOfCase(first.number);
+}
+
+void SubmissionReader::failInvalidCaseNumber(LineCounter line, std::int32_t number) {
+  failCheck(230, "v " + decimal(line) + ". vrstici se pojavlja neveljavna stevilka testnega " +
+                     "primera: " + decimal(number));
 }
 
 void SubmissionReader::readBlockGrid(const BlockStart& start, Arrangement& arrangement) {

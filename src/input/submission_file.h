@@ -9,6 +9,7 @@
 
 #include "input/arrangement.h"
 #include "input/line_source.h"
+#include "input/plain_line.h"
 #include "input/test_case.h"
 
 namespace pelvano {
@@ -32,11 +33,28 @@ class SubmissionReader {
 
   // Reads the next block's first line, skipping empty lines before it, and finds the case it
   // names; nothing when the file has ended.
-  std::optional<BlockStart> readBlockStart();
+  std::optional<BlockStart> readBlockStart() {
+    // The usual block line, a short number alone, is read here; any other by the full reader.
+    std::int32_t number;
+    if (!readPlainNumbers(file_, &number, 1)) return readAnyBlockStart();
+    return startOfCase(number);
+  }
   // Reads that block's label grid into `arrangement`.
   void readBlockGrid(const BlockStart& start, Arrangement& arrangement);
 
  private:
+  std::optional<BlockStart> readAnyBlockStart();
+  // The case that a block line numbered `number`, which has been read, names.
+  BlockStart startOfCase(std::int32_t number) {
+    // Case k stands at position k - 1, so the case is found by index, not by a search.
+    if (number < 1 || static_cast<std::size_t>(number) > caseCount_) {
+      failInvalidCaseNumber(nextLine_, number);
+    }
+    ++nextLine_;
+    return BlockStart{number, &cases_[static_cast<std::size_t>(number) - 1]};
+  }
+  [[noreturn]] static void failInvalidCaseNumber(LineCounter line, std::int32_t number);
+
   LineSource& file_;
   const std::deque<TestCase>& cases_;
   std::size_t caseCount_;     // cases_.size(), which a deque counts anew each time
