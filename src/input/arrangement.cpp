@@ -51,8 +51,8 @@ void Arrangement::readArrangement(LineSource& file, LineCounter& nextLine, std::
   h = boundCase.h;
   d = boundCase.d;
   // Grown, never shrunk: blocks of different cases take turns, and growing again would
-  // clear the cells each time.
-  // A row's scanner may write a little past its end, past the last row's border too.
+  // clear the cells each time. A row's scanner may write a little past the row's end, and so
+  // past the last row's border.
   const std::size_t cells = LabelGrid::cellCount(w, h) + kOneDigitRowOverrun;
   if (labelCells_.size() < cells) labelCells_.resize(cells);
   rowsRead_ = 0;
