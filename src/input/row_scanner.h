@@ -53,13 +53,17 @@ inline std::int32_t byteCode(char byte) {
 
 // Moves `p` over white space to the first digit of number j + 1 (j numbers read so far). The
 // line's end there means the row is short; any other byte stands where a number should start.
+// Sets `irregular` when blanks or tabs stood there, which the single blank after a number, taken
+// by the caller, does not count as.
 template <class FailureHandler>
-inline void skipToNumber(LineSource& source, const char*& p, std::int32_t j, FailureHandler& fail) {
+inline void skipToNumber(LineSource& source, const char*& p, std::int32_t j, bool& irregular,
+                         FailureHandler& fail) {
   while (!isDigit(*p)) {
     // A run of blanks and tabs is taken at once.
     const int run = leadingSpacesAndTabs(p);
     if (run > 0) {
       p += run;
+      irregular = true;
       continue;
     }
     const ByteKind kind = kindOf(*p);
@@ -292,38 +296,17 @@ inline void finishRow(LineSource& source, const char*& p, std::int32_t width,
   }
 }
 
-}  // namespace row_scanning
-
-// Reads one line from `source` as a row of `width` (at least 1) numbers into `out`. The line
-// must exist (the caller tests atEnd first). On a fault, calls `fail(kind, argument)`, which
-// must not return; nothing after the byte that settles the fault is read. On success the line,
-// its LF included, is consumed. With `profile.keepsTotal`, `runningTotal` grows by every number
-// and is tested after each one. With `profile.oneDigitRows`, `out` has room for
-// kOneDigitRowOverrun numbers more, which may be overwritten.
-//
-// The block's '\n' sentinel ends a run of digits or white space like any other byte; only
-// then is it told apart from a real line feed.
+// The full reading of a row from number j on, `p` at where number j + 1 may start (see
+// scanRow).
 template <RowProfile profile, class FailureHandler>
-void scanRow(LineSource& source, std::int32_t* out, std::int32_t width, std::int64_t& runningTotal,
-             FailureHandler&& fail) {
-  static_assert(!(profile.keepsTotal && profile.repeatsOften), "repeats are taken without a total");
-  static_assert(!(profile.keepsTotal && profile.oneDigitRows),
-                "one-digit rows are taken without a total");
-  using namespace row_scanning;
+inline void scanRowFrom(LineSource& source, const char* p, std::int32_t j, std::int32_t* out,
+                        std::int32_t width, std::int64_t& runningTotal, FailureHandler& fail) {
   const auto limit = static_cast<std::uint64_t>(profile.limit);
-  const char* p = source.position();
-  std::int32_t j = 0;
-  if constexpr (profile.oneDigitRows) {
-    j = takeOneDigitRow(p, out, width, source.blockEnd());
-    if (j == width) {
-      source.setPosition(p);
-      return;
-    }
-  }
   std::int64_t total = runningTotal;
   RepeatedDigits last;
+  bool irregular = false;  // whether the row has shown separators other than one blank
   for (; j < width; ++j) {
-    skipToNumber(source, p, j, fail);
+    skipToNumber(source, p, j, irregular, fail);
     if (profile.repeatsOften) {
       const std::int32_t taken = last.takeRepeats(p, out + j, width - j, source.blockEnd());
       if (taken > 0) {
@@ -336,8 +319,10 @@ void scanRow(LineSource& source, std::int32_t* out, std::int32_t width, std::int
                                                  ? readShortDigits(source, p, j + 1, fail)
                                                  : readDigits(source, p, j + 1, fail);
     // The byte after the digits is judged before the value's size: a stray byte ends the
-    // number and is the fault. One blank, the usual separator, is taken at once; other white
-    // space and the line's end are left for what follows.
+    // number and is the fault. Then the separator: one blank, as most rows have it, is taken at
+    // once; on a row that has shown other separators, the blanks and tabs are counted at once
+    // instead, however many, as a test of their count would be mispredicted once a number.
+    // Other white space and the line's end are left for what follows.
     if (value > limit) {
       if (value > kInt32Max) fail(RowFailure::kOverflow, j + 1);
       if (kindOf(next) == ByteKind::kOther) fail(RowFailure::kNotDigit, byteCode(next));
@@ -347,10 +332,15 @@ void scanRow(LineSource& source, std::int32_t* out, std::int32_t width, std::int
       // Digits that began in an earlier block are no longer in the buffer to compare with.
       last.remember(crossedBlock ? p : start, p, static_cast<std::int32_t>(value));
     }
-    if (next == ' ') {
-      ++p;
-    } else if (kindOf(next) == ByteKind::kOther) {
-      fail(RowFailure::kNotDigit, byteCode(next));
+    if (!irregular) {
+      if (next == ' ') {
+        ++p;
+      } else if (kindOf(next) == ByteKind::kOther) {
+        fail(RowFailure::kNotDigit, byteCode(next));
+      }
+    } else {
+      if (kindOf(next) == ByteKind::kOther) fail(RowFailure::kNotDigit, byteCode(next));
+      p += leadingSpacesAndTabs(p);
     }
     out[j] = static_cast<std::int32_t>(value);
     if (profile.keepsTotal) {
@@ -361,6 +351,45 @@ void scanRow(LineSource& source, std::int32_t* out, std::int32_t width, std::int
   runningTotal = total;
   finishRow(source, p, width, fail);
   source.setPosition(p);
+}
+
+// The same, kept out of line: for the label rows that are not one-digit rows, so that the loop
+// over a grid's rows keeps its registers for those that are.
+template <RowProfile profile, class FailureHandler>
+[[gnu::noinline]] void scanRowFromOutOfLine(LineSource& source, const char* p, std::int32_t j,
+                                            std::int32_t* out, std::int32_t width,
+                                            std::int64_t& runningTotal, FailureHandler& fail) {
+  scanRowFrom<profile>(source, p, j, out, width, runningTotal, fail);
+}
+
+}  // namespace row_scanning
+
+// Reads one line from `source` as a row of `width` (at least 1) numbers into `out`. The line
+// must exist (the caller tests atEnd first). On a fault, calls `fail(kind, argument)`, which
+// must not return; nothing after the byte that settles the fault is read. On success the line,
+// its LF included, is consumed. With `profile.keepsTotal`, `runningTotal` grows by every number
+// and is tested after each one. With `profile.oneDigitRows`, `out` has room for
+// kOneDigitRowOverrun numbers more, which may be overwritten.
+//
+// The block's '\n' sentinel ends a run of digits or white space like any other byte; only
+// then is it told apart from a real line feed.
+template <RowProfile profile, class FailureHandler>
+inline void scanRow(LineSource& source, std::int32_t* out, std::int32_t width,
+                    std::int64_t& runningTotal, FailureHandler&& fail) {
+  static_assert(!(profile.keepsTotal && profile.repeatsOften), "repeats are taken without a total");
+  static_assert(!(profile.keepsTotal && profile.oneDigitRows),
+                "one-digit rows are taken without a total");
+  const char* p = source.position();
+  if constexpr (profile.oneDigitRows) {
+    const std::int32_t taken = takeOneDigitRow(p, out, width, source.blockEnd());
+    if (taken == width) {
+      source.setPosition(p);
+      return;
+    }
+    row_scanning::scanRowFromOutOfLine<profile>(source, p, taken, out, width, runningTotal, fail);
+  } else {
+    row_scanning::scanRowFrom<profile>(source, p, 0, out, width, runningTotal, fail);
+  }
 }
 
 }  // namespace pelvano
