@@ -24,6 +24,21 @@ std::vector<std::size_t> blockSizes() {
   return sizes;
 }
 
+// Calls check(lines, lineInBlock, blockSize) with `line` and a line after it read in each block
+// size, the first block read and the line at the source's position; lineInBlock tells whether
+// its line feed lies in that block.
+template <class Check>
+void readInEveryBlockSize(const std::string& line, Check check) {
+  const std::string bytes = line + "after\n";
+  for (const std::size_t blockSize : blockSizes()) {
+    MemoryByteSource source(bytes);
+    LineSource lines(source, blockSize);
+    ASSERT_FALSE(lines.atEnd());  // which reads the first block
+    const auto inBlock = static_cast<std::size_t>(lines.blockEnd() - lines.position());
+    check(lines, line.size() <= inBlock, blockSize);
+  }
+}
+
 std::string digits(std::mt19937& random, unsigned count) {
   std::string text;
   for (unsigned k = 0; k < count; ++k)
@@ -52,13 +67,8 @@ TEST(PlainNumbers, AreTheLeadingIntegersOrLeftToTheFullReading) {
     const bool plain = random() % 2 == 0;
     const std::string line = headerLine(random, count, plain);
     const LeadingIntegers parsed = parseLeadingIntegers(line);
-    const std::string bytes = line + "after\n";
-    for (const std::size_t blockSize : blockSizes()) {
-      MemoryByteSource source(bytes);
-      LineSource lines(source, blockSize);
-      ASSERT_FALSE(lines.atEnd());  // which reads the first block
+    readInEveryBlockSize(line, [&](LineSource& lines, bool lineInBlock, std::size_t blockSize) {
       const char* const start = lines.position();
-      const bool lineInBlock = line.size() <= static_cast<std::size_t>(lines.blockEnd() - start);
       std::int32_t values[4];
       const bool taken = readPlainNumbers(lines, values, count);
       if (plain && lineInBlock) {
@@ -66,7 +76,7 @@ TEST(PlainNumbers, AreTheLeadingIntegersOrLeftToTheFullReading) {
       }
       if (!taken) {
         EXPECT_EQ(lines.position(), start);
-        continue;
+        return;
       }
       ASSERT_GE(parsed.count, count) << line;
       for (int i = 0; i < count; ++i)
@@ -74,7 +84,7 @@ TEST(PlainNumbers, AreTheLeadingIntegersOrLeftToTheFullReading) {
       std::string next;
       lines.readLine(next);
       EXPECT_EQ(next, "after") << line << " in blocks of " << blockSize;
-    }
+    });
   }
 }
 
@@ -99,14 +109,9 @@ void expectOneDigitRowsTakenRight() {
     const bool plain = random() % 2 == 0;
     const std::string line = labelRow(random, width, plain);
     const bool plainAfterAll = line.size() == static_cast<std::size_t>(2 * width);
-    const std::string bytes = line + "after\n";
-    for (const std::size_t blockSize : blockSizes()) {
-      MemoryByteSource source(bytes);
-      LineSource lines(source, blockSize);
-      ASSERT_FALSE(lines.atEnd());  // which reads the first block
-      const char* const start = lines.position();
-      const bool lineInBlock = line.size() <= static_cast<std::size_t>(lines.blockEnd() - start);
+    readInEveryBlockSize(line, [&](LineSource& lines, bool lineInBlock, std::size_t blockSize) {
       std::vector<std::int32_t> out(static_cast<std::size_t>(width + kOneDigitRowOverrun), -1);
+      const char* const start = lines.position();
       const char* p = start;
       const std::int32_t taken =
           one_digit_row::takeOneDigitNumbers<RowBytes>(p, out.data(), width, lines.blockEnd());
@@ -125,7 +130,7 @@ void expectOneDigitRowsTakenRight() {
       } else {
         EXPECT_EQ(p, start + 2 * taken) << line;
       }
-    }
+    });
   }
 }
 
