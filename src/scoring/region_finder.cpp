@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 
 namespace pelvano {
 
@@ -14,7 +15,22 @@ std::uint32_t RegionFinder::root(std::uint32_t run) {
   return run;
 }
 
-void RegionFinder::joinRuns(const LabelGrid& labels, const PopulationGrid& populations) {
+namespace {
+
+// Whether the w labels at `row` are those at `above`. Short rows are compared here, long ones
+// by the library's memcmp, which compares many bytes at once.
+bool sameLabels(const std::int32_t* row, const std::int32_t* above, std::int32_t w) {
+  if (w >= 16) return std::memcmp(row, above, static_cast<std::size_t>(w) * sizeof *row) == 0;
+  for (std::int32_t c = 0; c < w; ++c) {
+    if (row[c] != above[c]) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void RegionFinder::joinRuns(const LabelGrid& labels, const PopulationGrid& populations,
+                            bool everyRow) {
   const std::int32_t w = labels.width();
   const std::int32_t h = labels.height();
   const std::size_t cells = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
@@ -49,6 +65,18 @@ void RegionFinder::joinRuns(const LabelGrid& labels, const PopulationGrid& popul
   for (std::int32_t r = 1; r < h; ++r) {
     label += labels.stride();
     population += populations.stride();
+    if (!everyRow && sameLabels(label, label - labels.stride(), w)) {
+      // The row repeats the one above, as rows of rectangular regions do: its runs are the
+      // runs above over again, so no run is cut and none joins; only their regions grow. The
+      // next row is compared with this one, which has the same runs.
+      for (std::uint32_t a = above; a < count; ++a) {
+        std::int64_t sum = 0;
+        for (std::int32_t c = runs[a].start; c < runs[a].end; ++c)
+          sum += population[c];
+        runs[root(a)].population += sum;
+      }
+      continue;
+    }
     const std::uint32_t first = count;
     for (std::int32_t c = 0; c < w;) {
       const std::uint32_t run = cutRun(c);
@@ -84,7 +112,7 @@ void RegionFinder::joinRuns(const LabelGrid& labels, const PopulationGrid& popul
 }
 
 RegionTotals RegionFinder::findTotals(const LabelGrid& labels, const PopulationGrid& populations) {
-  joinRuns(labels, populations);
+  joinRuns(labels, populations, false);
   if (runCount_ == 0) return {};
   // The first run is a root, so the extremes start from its population.
   const Run* const runs = runs_.get();
@@ -99,7 +127,7 @@ RegionTotals RegionFinder::findTotals(const LabelGrid& labels, const PopulationG
 }
 
 RegionMap RegionFinder::findMap(const LabelGrid& labels, const PopulationGrid& populations) {
-  joinRuns(labels, populations);
+  joinRuns(labels, populations, true);
   RegionMap map;
   map.width = labels.width();
   map.height = labels.height();

@@ -43,8 +43,9 @@ class RegionFinder {
  private:
   // Cuts the grid into runs and joins them; afterwards every run's root is the first run of
   // its region in row-major order, and holds the region's population. Runs are stored row
-  // by row, each row's from column 0 on.
-  void joinRuns(const LabelGrid& labels, const PopulationGrid& populations);
+  // by row, each row's from column 0 on; with `everyRow` false, a row that repeats the row
+  // above gets no runs of its own (its cells are counted in the runs above).
+  void joinRuns(const LabelGrid& labels, const PopulationGrid& populations, bool everyRow);
   std::uint32_t root(std::uint32_t run);
 
   struct Run {

@@ -23,14 +23,24 @@ Rows randomRows(std::mt19937& random, int w, int h, unsigned bound) {
   return rows;
 }
 
+// Rows that often repeat the row above, as the rows of rectangular regions do.
+Rows withRepeatedRows(std::mt19937& random, Rows rows) {
+  for (std::size_t r = 1; r < rows.size(); ++r) {
+    if (random() % 2 == 0) rows[r] = rows[r - 1];
+  }
+  return rows;
+}
+
 TEST(RegionFinder, FindsTheRegionsAPlainSearchFinds) {
   std::mt19937 random(20261209);
   RegionFinder finder;  // one finder for grids of every size, as the driver uses it
-  for (int round = 0; round < 300; ++round) {
-    const int w = 1 + static_cast<int>(random() % 12);
+  for (int round = 0; round < 600; ++round) {
+    const int w = 1 + static_cast<int>(random() % 20);
     const int h = 1 + static_cast<int>(random() % 12);
     const Rows populations = randomRows(random, w, h, 1000001);
-    const Rows labels = randomRows(random, w, h, 1 + random() % 4);
+    const Rows labels = round % 2 == 0
+                            ? randomRows(random, w, h, 1 + random() % 4)
+                            : withRepeatedRows(random, randomRows(random, w, h, 1 + random() % 4));
     const ReferenceRegions reference = referenceRegions(populations, labels);
 
     GridCells populationCells(populations, 0);
