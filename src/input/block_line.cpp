@@ -24,7 +24,7 @@ std::int32_t readNumber(LineSource& file, bool negative) {
 // Skips what follows a block's number, unstored: mostly nothing but the line feed.
 void skipRestOfLine(LineSource& file) {
   const char* p = file.position();
-  if (*p == '\n' && !file.endsInput(p)) {
+  if (*p == '\n' && !file.atBlockEnd(p)) {
     file.setPosition(p + 1);
     return;
   }
@@ -48,7 +48,7 @@ BlockLine readAnyBlockLine(LineSource& file, std::string& text) {
     if (kind == ByteKind::kLineFeed) {
       if (file.continuesAfter(p)) continue;
       // The line ends before any digit: at a line feed, or at the file's end.
-      const bool lineFeed = !file.endsInput(p);
+      const bool lineFeed = !file.atBlockEnd(p);
       file.setPosition(lineFeed ? p + 1 : p);
       if (lineFeed && !text.empty() && text.back() == '\r') text.pop_back();
       return {text.empty() ? BlockLine::Kind::kEmpty : BlockLine::Kind::kNoNumber};

@@ -74,15 +74,15 @@ class LineSource {
   // The block-end protocol, for a scanner that has found a '\n' at `p`. That byte is a line
   // feed, the sentinel at the input's end, or the sentinel of a block after which the input
   // goes on. In the last case the next block is read, `p` moves to its first byte and the
-  // result is true. Otherwise the result is false and `p` stays; endsInput(p) then tells the
+  // result is true. Otherwise the result is false and `p` stays; atBlockEnd(p) then tells the
   // input's end from a line feed.
   bool continuesAfter(const char*& p) {
     if (p != end_) return false;
     p = nextBlock();
     return p != end_;
   }
-  bool endsInput(const char* p) const { return p == end_; }
-  // Whether a '\n' at `p` is the sentinel, without reading on.
+  // Whether a '\n' at `p` is the sentinel, without reading on: after continuesAfter(p) has
+  // been false, whether the input ends there.
   bool atBlockEnd(const char* p) const { return p == end_; }
   const char* blockEnd() const { return end_; }
 

@@ -27,18 +27,19 @@ struct RowProfile {
   std::int32_t limit;  // largest number accepted
   bool keepsTotal;     // whether the running total is added to and bounded
   bool repeatsOften;   // whether a number often stands again right after itself (no total)
-  bool oneDigitFirst;  // whether a number of one digit is looked for before the word-wide read
-  bool oneDigitRows;   // whether a row of one-digit numbers is looked for first (no total)
+  // Whether numbers of one digit are common (no total): a row of them is looked for first,
+  // and each number is tried as one digit before the word-wide read.
+  bool oneDigitOften;
 };
 
 // The task's population rows.
-inline constexpr RowProfile kPopulationRows{1000000, true, false, false, false};
+inline constexpr RowProfile kPopulationRows{1000000, true, false, false};
 // Labels: a long row's labels come in runs, which are taken whole when a label stands again (in
 // a short row the runs are short, and looking for them costs more than it saves); and labels
 // name regions, which are few in most grids, so many are of one digit, and the rows of a grid
 // with fewer than eleven regions are often one-digit labels only.
-inline constexpr RowProfile kLongLabelRows{999999999, false, true, true, true};
-inline constexpr RowProfile kShortLabelRows{999999999, false, false, true, true};
+inline constexpr RowProfile kLongLabelRows{999999999, false, true, true};
+inline constexpr RowProfile kShortLabelRows{999999999, false, false, true};
 inline constexpr std::int32_t kLongRow = 16;
 
 inline constexpr std::int64_t kTotalLimit = 2000000000;
@@ -288,7 +289,7 @@ inline void finishRow(LineSource& source, const char*& p, std::int32_t width,
       ++p;
     } else if (kind == ByteKind::kLineFeed) {
       if (source.continuesAfter(p)) continue;
-      if (!source.endsInput(p)) ++p;
+      if (!source.atBlockEnd(p)) ++p;
       return;
     } else {
       fail(RowFailure::kTooMany, width);
@@ -315,7 +316,7 @@ inline void scanRowFrom(LineSource& source, const char* p, std::int32_t j, std::
       }
     }
     const char* const start = p;
-    const auto [value, next, crossedBlock] = profile.oneDigitFirst
+    const auto [value, next, crossedBlock] = profile.oneDigitOften
                                                  ? readShortDigits(source, p, j + 1, fail)
                                                  : readDigits(source, p, j + 1, fail);
     // The byte after the digits is judged before the value's size: a stray byte ends the
@@ -368,7 +369,7 @@ template <RowProfile profile, class FailureHandler>
 // must exist (the caller tests atEnd first). On a fault, calls `fail(kind, argument)`, which
 // must not return; nothing after the byte that settles the fault is read. On success the line,
 // its LF included, is consumed. With `profile.keepsTotal`, `runningTotal` grows by every number
-// and is tested after each one. With `profile.oneDigitRows`, `out` has room for
+// and is tested after each one. With `profile.oneDigitOften`, `out` has room for
 // kOneDigitRowOverrun numbers more, which may be overwritten.
 //
 // The block's '\n' sentinel ends a run of digits or white space like any other byte; only
@@ -377,10 +378,10 @@ template <RowProfile profile, class FailureHandler>
 inline void scanRow(LineSource& source, std::int32_t* out, std::int32_t width,
                     std::int64_t& runningTotal, FailureHandler&& fail) {
   static_assert(!(profile.keepsTotal && profile.repeatsOften), "repeats are taken without a total");
-  static_assert(!(profile.keepsTotal && profile.oneDigitRows),
-                "one-digit rows are taken without a total");
+  static_assert(!(profile.keepsTotal && profile.oneDigitOften),
+                "one-digit numbers are taken without a total");
   const char* p = source.position();
-  if constexpr (profile.oneDigitRows) {
+  if constexpr (profile.oneDigitOften) {
     const std::int32_t taken = takeOneDigitRow(p, out, width, source.blockEnd());
     if (taken == width) {
       source.setPosition(p);
