@@ -3,6 +3,7 @@
 #include <string>
 
 #include "check_failure.h"
+#include "input/one_digit_grid.h"
 #include "input/row_scanner.h"
 #include "scoring/score.h"
 
@@ -56,10 +57,20 @@ void Arrangement::readArrangement(LineSource& file, LineCounter& nextLine, std::
   const std::size_t cells = LabelGrid::cellCount(w, h) + kOneDigitRowOverrun;
   if (labelCells_.size() < cells) labelCells_.resize(cells);
   rowsRead_ = 0;
+  const LabelGrid grid = labels();
+  // A small grid of one-digit labels, as small cases with few regions are answered, is taken
+  // whole; any other is read row by row.
+  const char* p = file.position();
+  if (takeOneDigitGrid(p, grid.row(0), grid.stride(), w, h, kRowEnd, file.blockEnd())) {
+    file.setPosition(p);
+    nextLine += h;
+    rowsRead_ = h;
+    return;
+  }
   if (w >= kLongRow) {
-    readLabelRows<kLongLabelRows>(file, nextLine, labels(), rowsRead_);
+    readLabelRows<kLongLabelRows>(file, nextLine, grid, rowsRead_);
   } else {
-    readLabelRows<kShortLabelRows>(file, nextLine, labels(), rowsRead_);
+    readLabelRows<kShortLabelRows>(file, nextLine, grid, rowsRead_);
   }
 }
 

@@ -1,7 +1,7 @@
-// The fast readers of the commonest lines, a header line of short numbers and a row of one-digit
-// labels, against the full readings, on random lines in every splitting into blocks: whatever
-// they take must be what the full reading gives, and they must take every plain line whose line
-// feed lies in the block.
+// The fast readers of the commonest lines, a header line of short numbers, a row of one-digit
+// labels and a small grid of them, against the full readings, on random lines in every splitting
+// into blocks: whatever they take must be what the full reading gives, and they must take every
+// plain line whose line feed lies in the block.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -10,6 +10,7 @@
 
 #include "block_sizes.h"
 #include "input/leading_integer.h"
+#include "input/one_digit_grid.h"
 #include "input/one_digit_row.h"
 #include "input/plain_line.h"
 
@@ -140,6 +141,57 @@ TEST(OneDigitRows, AreTakenOnlyWhereTheyStandWordWise) {
 #if defined(__SSE2__)
 TEST(OneDigitRows, AreTakenOnlyWhereTheyStandVectorWise) {
   expectOneDigitRowsTakenRight<one_digit_row::VectorRowBytes>();
+}
+#endif
+
+// Small grids, plain or not, some too large to be taken at once; the rows are labelRow's.
+template <class RowBytes>
+void expectOneDigitGridsTakenRight() {
+  std::mt19937 random(93);
+  constexpr std::int32_t kUntouched = -7;
+  constexpr std::int32_t kRowEnd = -1;
+  for (int round = 0; round < 1500; ++round) {
+    const int width = 1 + static_cast<int>(random() % 17);
+    const int height = 1 + static_cast<int>(random() % (1 + 20 / width));
+    const bool plain = random() % 2 == 0;
+    std::string grid;
+    for (int r = 0; r < height; ++r)
+      grid += labelRow(random, width, plain || random() % 4 != 0);
+    const bool plainAfterAll = grid.size() == static_cast<std::size_t>(2 * width * height);
+    const bool small = 2 * width * height <= kOneDigitGridBytes;
+    readInEveryBlockSize(grid, [&](LineSource& lines, bool gridInBlock, std::size_t blockSize) {
+      const std::ptrdiff_t stride = width + 2;
+      std::vector<std::int32_t> cells(
+          static_cast<std::size_t>(stride * height + kOneDigitRowOverrun), kUntouched);
+      const char* const start = lines.position();
+      const char* p = start;
+      const bool taken = one_digit_grid::takeOneDigitGridWith<RowBytes>(
+          p, cells.data(), stride, width, height, kRowEnd, lines.blockEnd());
+      ASSERT_EQ(taken, plainAfterAll && small && gridInBlock)
+          << grid << " in blocks of " << blockSize;
+      if (!taken) {
+        EXPECT_EQ(p, start);
+        for (const std::int32_t cell : cells)
+          ASSERT_EQ(cell, kUntouched) << grid;
+        return;
+      }
+      EXPECT_EQ(p, start + grid.size());
+      for (int r = 0; r < height; ++r) {
+        const std::int32_t* const row = cells.data() + r * stride;
+        for (int c = 0; c < width; ++c)
+          ASSERT_EQ(row[c], grid[static_cast<std::size_t>(2 * (r * width + c))] - '0') << grid;
+        ASSERT_EQ(row[width], kRowEnd) << grid;
+      }
+    });
+  }
+}
+
+TEST(OneDigitGrids, AreTakenOnlyWhenWholeAndPlainWordWise) {
+  expectOneDigitGridsTakenRight<one_digit_row::WordRowBytes>();
+}
+#if defined(__SSE2__)
+TEST(OneDigitGrids, AreTakenOnlyWhenWholeAndPlainVectorWise) {
+  expectOneDigitGridsTakenRight<one_digit_row::VectorRowBytes>();
 }
 #endif
 
