@@ -3,9 +3,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "input/arrangement.h"
 #include "input/line_source.h"
@@ -22,8 +22,8 @@ struct BlockStart {
 
 class SubmissionReader {
  public:
-  // `cases` is the task's list, case k at position k - 1; it must outlive the reader.
-  SubmissionReader(LineSource& file, const std::deque<TestCase>& cases)
+  // `cases` holds the task's case k at position k - 1; they must outlive the reader.
+  SubmissionReader(LineSource& file, const std::vector<const TestCase*>& cases)
       : file_(file), cases_(cases), caseCount_(cases.size()) {}
 
   // Checks line 1, the contestant number, and returns it.
@@ -51,13 +51,13 @@ class SubmissionReader {
       failInvalidCaseNumber(nextLine_, number);
     }
     ++nextLine_;
-    return BlockStart{number, &cases_[static_cast<std::size_t>(number) - 1]};
+    return BlockStart{number, cases_[static_cast<std::size_t>(number) - 1]};
   }
   [[noreturn]] static void failInvalidCaseNumber(LineCounter line, std::int32_t number);
 
   LineSource& file_;
-  const std::deque<TestCase>& cases_;
-  std::size_t caseCount_;     // cases_.size(), which a deque counts anew each time
+  const std::vector<const TestCase*>& cases_;
+  std::size_t caseCount_;     // cases_.size(), counted once
   LineCounter nextLine_ = 3;  // the number of the next line to be read
   std::string text_;
 };

@@ -41,6 +41,9 @@ Task readTaskFile(LineSource& file) {
     }
     task.cases.push_back(testCase);
   }
+  task.byNumber.reserve(task.cases.size());
+  for (const TestCase& testCase : task.cases)
+    task.byNumber.push_back(&testCase);
   return task;
 }
 
