@@ -82,13 +82,18 @@ Evaluation evaluateSubmission(const Task& task, ByteSource& source, BlockObserve
     evaluation.contestant = reader.readContestant();
     reader.readTaskName();
     RegionFinder finder;
+    // A copy the loop can keep at hand: the captured pointer might, for all the compiler
+    // knows, change with every store. Only an observer is told which block failed.
+    BlockObserver* const watcher = observer;
     while (const std::optional<BlockStart> start = reader.readBlockStart()) {
-      readingGrid = true;
+      if (watcher != nullptr) readingGrid = true;
       reader.readBlockGrid(*start, arrangement);
-      readingGrid = false;
-      if (observer != nullptr) observer->blockRead(arrangement);
+      if (watcher != nullptr) {
+        readingGrid = false;
+        watcher->blockRead(arrangement);
+      }
       const std::int32_t score = arrangement.scoreArrangement(finder);
-      if (observer != nullptr) observer->blockScored(score);
+      if (watcher != nullptr) watcher->blockScored(score);
       evaluation.results.push_back({arrangement.caseNumber, score});
     }
   });
