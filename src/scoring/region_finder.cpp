@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <limits>
 
 namespace pelvano {
 
@@ -25,6 +26,23 @@ bool sameLabels(const std::int32_t* row, const std::int32_t* above, std::int32_t
     if (row[c] != above[c]) return false;
   }
   return true;
+}
+
+// The totals of a grid of one row, whose runs are its regions: nothing is stored or joined.
+RegionTotals totalsOfOneRow(const std::int32_t* label, const std::int32_t* population,
+                            std::int32_t w) {
+  RegionTotals totals{0, std::numeric_limits<std::int64_t>::max(), 0};
+  for (std::int32_t c = 0; c < w;) {
+    const std::int32_t x = label[c];
+    std::int64_t sum = 0;
+    do {
+      sum += population[c++];
+    } while (label[c] == x);  // the border after the row is negative and ends the last run
+    ++totals.count;
+    totals.smallest = std::min(totals.smallest, sum);
+    totals.largest = std::max(totals.largest, sum);
+  }
+  return totals;
 }
 
 }  // namespace
@@ -112,6 +130,8 @@ void RegionFinder::joinRuns(const LabelGrid& labels, const PopulationGrid& popul
 }
 
 RegionTotals RegionFinder::findTotals(const LabelGrid& labels, const PopulationGrid& populations) {
+  if (labels.height() == 1)
+    return totalsOfOneRow(labels.row(0), populations.row(0), labels.width());
   joinRuns(labels, populations, false);
   if (runCount_ == 0) return {};
   // The first run is a root, so the extremes start from its population.
