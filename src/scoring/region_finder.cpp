@@ -28,16 +28,24 @@ bool sameLabels(const std::int32_t* row, const std::int32_t* above, std::int32_t
   return true;
 }
 
+// The population of the run of one label that starts at column c of a row, whose border cell
+// is negative and ends every run; leaves c at the run's end.
+std::int64_t runPopulation(const std::int32_t* label, const std::int32_t* population,
+                           std::int32_t& c) {
+  const std::int32_t x = label[c];
+  std::int64_t sum = 0;
+  do {
+    sum += population[c++];
+  } while (label[c] == x);
+  return sum;
+}
+
 // The totals of a grid of one row, whose runs are its regions: nothing is stored or joined.
 RegionTotals totalsOfOneRow(const std::int32_t* label, const std::int32_t* population,
                             std::int32_t w) {
   RegionTotals totals{0, std::numeric_limits<std::int64_t>::max(), 0};
   for (std::int32_t c = 0; c < w;) {
-    const std::int32_t x = label[c];
-    std::int64_t sum = 0;
-    do {
-      sum += population[c++];
-    } while (label[c] == x);  // the border after the row is negative and ends the last run
+    const std::int64_t sum = runPopulation(label, population, c);
     ++totals.count;
     totals.smallest = std::min(totals.smallest, sum);
     totals.largest = std::max(totals.largest, sum);
@@ -63,15 +71,11 @@ void RegionFinder::joinRuns(const LabelGrid& labels, const PopulationGrid& popul
   if (h == 0) return;  // a picture's grid that failed in its first row
   const std::int32_t* label = labels.row(0);
   const std::int32_t* population = populations.row(0);
-  // Stores the run that starts at column c of the current row; the border after the row is
-  // negative and ends every run. Leaves c at the run's end.
+  // Stores the run that starts at column c of the current row; leaves c at the run's end.
   const auto cutRun = [&](std::int32_t& c) {
     const std::int32_t x = label[c];
     const std::int32_t runStart = c;
-    std::int64_t sum = 0;
-    do {
-      sum += population[c++];
-    } while (label[c] == x);
+    const std::int64_t sum = runPopulation(label, population, c);
     const std::uint32_t run = count++;
     runs[run] = {runStart, c, x, run, sum};
     return run;
@@ -86,13 +90,11 @@ void RegionFinder::joinRuns(const LabelGrid& labels, const PopulationGrid& popul
     if (!everyRow && sameLabels(label, label - labels.stride(), w)) {
       // The row repeats the one above, as rows of rectangular regions do: its runs are the
       // runs above over again, so no run is cut and none joins; only their regions grow. The
-      // next row is compared with this one, which has the same runs.
-      for (std::uint32_t a = above; a < count; ++a) {
-        std::int64_t sum = 0;
-        for (std::int32_t c = runs[a].start; c < runs[a].end; ++c)
-          sum += population[c];
-        runs[root(a)].population += sum;
-      }
+      // next row is compared with this one, which has the same runs. They are cut where the
+      // labels change, as any row's are, so one run above after the other.
+      std::int32_t c = 0;
+      for (std::uint32_t a = above; a < count; ++a)
+        runs[root(a)].population += runPopulation(label, population, c);
       continue;
     }
     const std::uint32_t first = count;
