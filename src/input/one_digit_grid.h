@@ -15,18 +15,21 @@ inline constexpr std::int32_t kOneDigitGridBytes = 32;
 
 namespace one_digit_grid {
 
-// Bit k set where byte k ends a row of `width` one-digit numbers (from 1 to 16) in a grid of
-// such rows: at 2 * width - 1, 4 * width - 1, and so on, as far as 32 bytes go.
-inline std::uint32_t rowEndBits(std::int32_t width) {
-  static constexpr auto kBits = [] {
-    std::array<std::uint32_t, 17> bits{};
+// The bytes of a grid of rows of `width` one-digit numbers (from 1 to 16), as far as 32 bytes
+// go: '0' where a digit stands, a line feed where a row ends, a blank elsewhere.
+inline const char* gridPattern(std::int32_t width) {
+  static constexpr auto kPatterns = [] {
+    std::array<std::array<char, kOneDigitGridBytes>, 17> patterns{};
     for (std::int32_t w = 1; w <= 16; ++w) {
-      for (std::int32_t end = 2 * w - 1; end < kOneDigitGridBytes; end += 2 * w)
-        bits[static_cast<std::size_t>(w)] |= std::uint32_t{1} << end;
+      for (std::int32_t k = 0; k < kOneDigitGridBytes; ++k) {
+        const bool rowEnd = k % (2 * w) == 2 * w - 1;
+        patterns[static_cast<std::size_t>(w)][static_cast<std::size_t>(k)] =
+            k % 2 == 0 ? '0' : rowEnd ? '\n' : ' ';
+      }
     }
-    return bits;
+    return patterns;
   }();
-  return kBits[static_cast<std::size_t>(width)];
+  return kPatterns[static_cast<std::size_t>(width)].data();
 }
 
 // See takeOneDigitGrid; `RowBytes` is one of one_digit_row's.
@@ -38,16 +41,12 @@ inline bool takeOneDigitGridWith(const char*& p, std::int32_t* firstRow, std::pt
   const std::int32_t bytes = rowBytes * height;
   // The last line feed must lie before the sentinel, so every byte looked at is the grid's.
   if (bytes > kOneDigitGridBytes || blockEnd - p < bytes) return false;
-  one_digit_row::ByteMasks masks = RowBytes::masksAt(p);
-  if (bytes > 16) {
-    // p + 16 lies before the last line feed, so sixteen bytes may be read there too.
-    const one_digit_row::ByteMasks high = RowBytes::masksAt(p + 16);
-    masks.fitting |= high.fitting << 16;
-    masks.lineFeeds |= high.lineFeeds << 16;
-  }
+  const char* const pattern = gridPattern(width);
+  std::uint32_t fitting = RowBytes::fittingAt(p, pattern);
+  // p + 16 lies before the last line feed, so sixteen bytes may be read there too.
+  if (bytes > 16) fitting |= RowBytes::fittingAt(p + 16, pattern + 16) << 16;
   const std::uint32_t all = bytes == 32 ? ~std::uint32_t{0} : (std::uint32_t{1} << bytes) - 1;
-  const std::uint32_t ends = rowEndBits(width) & all;
-  if (((masks.fitting | ends) & all) != all || (masks.lineFeeds & ends) != ends) return false;
+  if ((fitting & all) != all) return false;
   // Each row's numbers are stored eight at a time from the row's first byte, which lies before
   // the sentinel; the stores past a row's end are overwritten by its end and the next row. A
   // row of more than eight is the grid's only one.

@@ -29,15 +29,21 @@ inline std::uint32_t gatherTopBits(std::uint64_t topBits) {
   return static_cast<std::uint32_t>(((topBits >> 7) * 0x0102040810204080u) >> 56);
 }
 
+inline constexpr std::uint64_t kTopBits = 0x8080808080808080u;
+
+// The top bit of each byte of `word` that does not fit `pattern`, whose even bytes are '0': at
+// an even byte a digit fits, at an odd one the pattern's own byte. A fitting byte differs from
+// the pattern's by at most 9 or 0: nothing in its high half, and its low half stays below 16
+// when 6 or 15 is added.
+inline std::uint64_t unfittingBytes(std::uint64_t word, std::uint64_t pattern) {
+  const std::uint64_t offsets = word ^ pattern;
+  return blank_run::nonZeroBytes(offsets & 0xF0F0F0F0F0F0F0F0u) |
+         (((offsets & 0x0F0F0F0F0F0F0F0Fu) + 0x0F060F060F060F06u) << 3);
+}
+
 // The masks of the eight bytes of `word`, exactly, for every byte value.
 inline ByteMasks masksOfWord(std::uint64_t word) {
-  constexpr std::uint64_t kTopBits = 0x8080808080808080u;
-  // Against '0' at even bytes and ' ' at odd ones, a fitting byte differs by at most 9 or 0:
-  // nothing in its high half, and its low half stays below 16 when 6 or 15 is added.
-  const std::uint64_t offsets = word ^ 0x2030203020302030u;
-  const std::uint64_t unfitting = blank_run::nonZeroBytes(offsets & 0xF0F0F0F0F0F0F0F0u) |
-                                  (((offsets & 0x0F0F0F0F0F0F0F0Fu) + 0x0F060F060F060F06u) << 3);
-  return {gatherTopBits(~unfitting & kTopBits),
+  return {gatherTopBits(~unfittingBytes(word, 0x2030203020302030u) & kTopBits),
           gatherTopBits(~blank_run::nonZeroBytes(word ^ 0x0A0A0A0A0A0A0A0Au) & kTopBits)};
 }
 
@@ -47,6 +53,15 @@ struct WordRowBytes {
     const ByteMasks low = masksOfWord(loadEightBytes(p));
     const ByteMasks high = masksOfWord(loadEightBytes(p + 8));
     return {low.fitting | high.fitting << 8, low.lineFeeds | high.lineFeeds << 8};
+  }
+  // Bit k set where byte k of the sixteen at `p` fits that of the sixteen at `pattern`, whose
+  // even bytes are '0': a digit at an even k, the pattern's own byte at an odd one.
+  static std::uint32_t fittingAt(const char* p, const char* pattern) {
+    const auto fitting = [&](int at) {
+      return gatherTopBits(~unfittingBytes(loadEightBytes(p + at), loadEightBytes(pattern + at)) &
+                           kTopBits);
+    };
+    return fitting(0) | fitting(8) << 8;
   }
   // The digits at the even bytes of the sixteen at `p`, as eight numbers.
   static void storeEight(const char* p, std::int32_t* out) {
@@ -67,6 +82,11 @@ struct VectorRowBytes {
     const __m128i lineFeeds = _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n'));
     return {static_cast<std::uint32_t>(_mm_movemask_epi8(fitting)),
             static_cast<std::uint32_t>(_mm_movemask_epi8(lineFeeds))};
+  }
+  static std::uint32_t fittingAt(const char* p, const char* pattern) {
+    const __m128i offsets = _mm_xor_si128(load(p), load(pattern));
+    return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(
+        _mm_subs_epu8(offsets, _mm_set1_epi16(0x0009)), _mm_setzero_si128())));
   }
   static void storeEight(const char* p, std::int32_t* out) {
     // Each 16-bit lane's low byte is a digit: less '0', with the odd byte cleared, it is the

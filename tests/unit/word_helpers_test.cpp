@@ -78,7 +78,19 @@ one_digit_row::ByteMasks rowMasksByBytes(const char* p) {
   return masks;
 }
 
+// Which bytes fit a pattern of a grid's rows: a digit at an even k, the pattern's byte at an odd.
+std::uint32_t fittingByBytes(const char* p, const char* pattern) {
+  std::uint32_t fitting = 0;
+  for (int k = 0; k < 16; ++k) {
+    const bool fits = k % 2 == 0 ? p[k] >= '0' && p[k] <= '9' : p[k] == pattern[k];
+    fitting |= static_cast<std::uint32_t>(fits) << k;
+  }
+  return fitting;
+}
+
 TEST(WordHelpers, FindOneDigitRowBytesAsTheBytesSay) {
+  // Rows of two numbers: a line feed at every fourth byte.
+  const std::string pattern = "0 0\n0 0\n0 0\n0 0\n";
   // Every byte value at every position, next to the bytes of a fitting row.
   std::string bytes(48, ' ');
   for (int value = 0; value < 256; ++value) {
@@ -92,10 +104,15 @@ TEST(WordHelpers, FindOneDigitRowBytesAsTheBytesSay) {
         const one_digit_row::ByteMasks words = one_digit_row::WordRowBytes::masksAt(p);
         EXPECT_EQ(words.fitting, expected.fitting) << value << " at " << at;
         EXPECT_EQ(words.lineFeeds, expected.lineFeeds) << value << " at " << at;
+        const std::uint32_t fitting = fittingByBytes(p, pattern.data());
+        EXPECT_EQ(one_digit_row::WordRowBytes::fittingAt(p, pattern.data()), fitting)
+            << value << " at " << at;
 #if defined(__SSE2__)
         const one_digit_row::ByteMasks vector = one_digit_row::VectorRowBytes::masksAt(p);
         EXPECT_EQ(vector.fitting, expected.fitting) << value << " at " << at;
         EXPECT_EQ(vector.lineFeeds, expected.lineFeeds) << value << " at " << at;
+        EXPECT_EQ(one_digit_row::VectorRowBytes::fittingAt(p, pattern.data()), fitting)
+            << value << " at " << at;
 #endif
       }
     }
