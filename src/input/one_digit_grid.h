@@ -22,9 +22,9 @@ inline const char* gridPattern(std::int32_t width) {
     std::array<std::array<char, kOneDigitGridBytes>, 17> patterns{};
     for (std::int32_t w = 1; w <= 16; ++w) {
       for (std::int32_t k = 0; k < kOneDigitGridBytes; ++k) {
+        char& byte = patterns[static_cast<std::size_t>(w)][static_cast<std::size_t>(k)];
         const bool rowEnd = k % (2 * w) == 2 * w - 1;
-        patterns[static_cast<std::size_t>(w)][static_cast<std::size_t>(k)] =
-            k % 2 == 0 ? '0' : rowEnd ? '\n' : ' ';
+        byte = k % 2 == 0 ? '0' : (rowEnd ? '\n' : ' ');
       }
     }
     return patterns;

@@ -85,8 +85,8 @@ struct VectorRowBytes {
   }
   static std::uint32_t fittingAt(const char* p, const char* pattern) {
     const __m128i offsets = _mm_xor_si128(load(p), load(pattern));
-    return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(
-        _mm_subs_epu8(offsets, _mm_set1_epi16(0x0009)), _mm_setzero_si128())));
+    return static_cast<std::uint32_t>(_mm_movemask_epi8(
+        _mm_cmpeq_epi8(_mm_subs_epu8(offsets, _mm_set1_epi16(0x0009)), _mm_setzero_si128())));
   }
   static void storeEight(const char* p, std::int32_t* out) {
     // Each 16-bit lane's low byte is a digit: less '0', with the odd byte cleared, it is the
