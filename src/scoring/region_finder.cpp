@@ -71,6 +71,7 @@ void RegionFinder::joinRuns(const LabelGrid& labels, const PopulationGrid& popul
   if (h == 0) return;  // a picture's grid that failed in its first row
   const std::int32_t* label = labels.row(0);
   const std::int32_t* population = populations.row(0);
+  const std::ptrdiff_t stride = labels.stride();  // the populations' too: the grids are alike
   // Stores the run that starts at column c of the current row; leaves c at the run's end.
   const auto cutRun = [&](std::int32_t& c) {
     const std::int32_t x = label[c];
@@ -85,9 +86,9 @@ void RegionFinder::joinRuns(const LabelGrid& labels, const PopulationGrid& popul
     cutRun(c);
   std::uint32_t above = 0;  // the first run of the row above that may touch the next run
   for (std::int32_t r = 1; r < h; ++r) {
-    label += labels.stride();
-    population += populations.stride();
-    if (!everyRow && sameLabels(label, label - labels.stride(), w)) {
+    label += stride;
+    population += stride;
+    if (!everyRow && sameLabels(label, label - stride, w)) {
       // The row repeats the one above, as rows of rectangular regions do: its runs are the
       // runs above over again, so no run is cut and none joins; only their regions grow. The
       // next row is compared with this one, which has the same runs. They are cut where the
