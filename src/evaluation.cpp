@@ -1,5 +1,6 @@
 #include "evaluation.h"
 
+#include <array>
 #include <charconv>
 #include <exception>
 #include <new>
@@ -85,6 +86,15 @@ Evaluation evaluateSubmission(const Task& task, ByteSource& source, BlockObserve
     // A copy the loop can keep at hand: the captured pointer might, for all the compiler
     // knows, change with every store. Only an observer is told which block failed.
     BlockObserver* const watcher = observer;
+    // Results are gathered some hundreds at a time and appended together: the deque's end,
+    // which stays in memory, then moves once a batch.
+    std::array<CaseResult, 256> batch;
+    std::size_t batched = 0;
+    const auto appendBatch = [&] {
+      evaluation.results.insert(evaluation.results.end(), batch.begin(),
+                                batch.begin() + static_cast<std::ptrdiff_t>(batched));
+      batched = 0;
+    };
     while (const std::optional<BlockStart> start = reader.readBlockStart()) {
       if (watcher != nullptr) readingGrid = true;
       reader.readBlockGrid(*start, arrangement);
@@ -94,8 +104,10 @@ Evaluation evaluateSubmission(const Task& task, ByteSource& source, BlockObserve
       }
       const std::int32_t score = arrangement.scoreArrangement(finder);
       if (watcher != nullptr) watcher->blockScored(score);
-      evaluation.results.push_back({arrangement.caseNumber, score});
+      batch[batched++] = {arrangement.caseNumber, score};
+      if (batched == batch.size()) appendBatch();
     }
+    appendBatch();
   });
   if (readingGrid && observer != nullptr) {
     // The evaluation has failed already; an observer that fails too changes nothing of it.
