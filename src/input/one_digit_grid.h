@@ -71,13 +71,8 @@ inline bool takeOneDigitGridWith(const char*& p, std::int32_t* firstRow, std::pt
 inline bool takeOneDigitGrid(const char*& p, std::int32_t* firstRow, std::ptrdiff_t stride,
                              std::int32_t width, std::int32_t height, std::int32_t rowEnd,
                              const char* blockEnd) {
-#if defined(__SSE2__)
-  return one_digit_grid::takeOneDigitGridWith<one_digit_row::VectorRowBytes>(
+  return one_digit_grid::takeOneDigitGridWith<one_digit_row::MachineRowBytes>(
       p, firstRow, stride, width, height, rowEnd, blockEnd);
-#else
-  return one_digit_grid::takeOneDigitGridWith<one_digit_row::WordRowBytes>(
-      p, firstRow, stride, width, height, rowEnd, blockEnd);
-#endif
 }
 
 }  // namespace pelvano

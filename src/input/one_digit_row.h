@@ -75,18 +75,12 @@ struct WordRowBytes {
 struct VectorRowBytes {
   static ByteMasks masksAt(const char* p) {
     const __m128i bytes = load(p);
-    // As in masksOfWord: the difference from '0' or ' ' saturates to 0 less 9 or 0.
-    const __m128i offsets = _mm_xor_si128(bytes, _mm_set1_epi16(0x2030));
-    const __m128i fitting =
-        _mm_cmpeq_epi8(_mm_subs_epu8(offsets, _mm_set1_epi16(0x0009)), _mm_setzero_si128());
     const __m128i lineFeeds = _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n'));
-    return {static_cast<std::uint32_t>(_mm_movemask_epi8(fitting)),
+    return {fitting(bytes, _mm_set1_epi16(0x2030)),
             static_cast<std::uint32_t>(_mm_movemask_epi8(lineFeeds))};
   }
   static std::uint32_t fittingAt(const char* p, const char* pattern) {
-    const __m128i offsets = _mm_xor_si128(load(p), load(pattern));
-    return static_cast<std::uint32_t>(_mm_movemask_epi8(
-        _mm_cmpeq_epi8(_mm_subs_epu8(offsets, _mm_set1_epi16(0x0009)), _mm_setzero_si128())));
+    return fitting(load(p), load(pattern));
   }
   static void storeEight(const char* p, std::int32_t* out) {
     // Each 16-bit lane's low byte is a digit: less '0', with the odd byte cleared, it is the
@@ -100,10 +94,24 @@ struct VectorRowBytes {
   }
 
  private:
+  // As in unfittingBytes: the difference from the pattern's byte saturates to 0 less 9 at an
+  // even byte, less 0 at an odd one.
+  static std::uint32_t fitting(__m128i bytes, __m128i pattern) {
+    const __m128i offsets = _mm_xor_si128(bytes, pattern);
+    return static_cast<std::uint32_t>(_mm_movemask_epi8(
+        _mm_cmpeq_epi8(_mm_subs_epu8(offsets, _mm_set1_epi16(0x0009)), _mm_setzero_si128())));
+  }
   static __m128i load(const char* p) {
     return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
   }
 };
+#endif
+
+// The machine's way: vector compares where it has SSE2 (every x86-64 does), words elsewhere.
+#if defined(__SSE2__)
+using MachineRowBytes = VectorRowBytes;
+#else
+using MachineRowBytes = WordRowBytes;
 #endif
 
 // See takeOneDigitRow; `RowBytes` is one of the two above.
@@ -151,11 +159,8 @@ inline constexpr std::int32_t kOneDigitRowOverrun = 7;
 // the rest of the row is for the full reading. `blockEnd` is the sentinel, which ends no row.
 inline std::int32_t takeOneDigitRow(const char*& p, std::int32_t* out, std::int32_t width,
                                     const char* blockEnd) {
-#if defined(__SSE2__)
-  return one_digit_row::takeOneDigitNumbers<one_digit_row::VectorRowBytes>(p, out, width, blockEnd);
-#else
-  return one_digit_row::takeOneDigitNumbers<one_digit_row::WordRowBytes>(p, out, width, blockEnd);
-#endif
+  return one_digit_row::takeOneDigitNumbers<one_digit_row::MachineRowBytes>(p, out, width,
+                                                                            blockEnd);
 }
 
 }  // namespace pelvano

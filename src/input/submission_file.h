@@ -57,7 +57,7 @@ class SubmissionReader {
 
   LineSource& file_;
   const std::vector<const TestCase*>& cases_;
-  std::size_t caseCount_;     // cases_.size(), counted once
+  std::size_t caseCount_;     // cases_.size(), kept here: one load a block, not two
   LineCounter nextLine_ = 3;  // the number of the next line to be read
   std::string text_;
 };
