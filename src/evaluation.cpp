@@ -56,12 +56,11 @@ Outcome guarded(Work&& work) noexcept {
   return outcome;
 }
 
-// The failure line up to its message: "Napaka [Pelvano:159]: ".
+}  // namespace
+
 std::string failureHead(const EAssertion& failure) {
   return "Napaka [" + failure.sourceName + ':' + decimal(failure.code) + "]: ";
 }
-
-}  // namespace
 
 TaskReading readTask(ByteSource& source) {
   TaskReading reading;

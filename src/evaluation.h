@@ -89,6 +89,8 @@ std::string reportText(const Evaluation& evaluation);
 // without its line feed: "OK", or the failure line.
 std::string firstReportLine(const Outcome& outcome);
 std::string successReport(const std::deque<CaseResult>& results);
+// The failure line up to its message: "Napaka [Pelvano:159]: ".
+std::string failureHead(const EAssertion& failure);
 
 // One whole run as `Pelvano eval` makes it: the task, then the submission (whose first byte is
 // asked for only once the task has passed); a task that fails gives its outcome.

@@ -2,10 +2,10 @@
 
 #include <unistd.h>
 
-#include <charconv>
+#include <CLI/CLI.hpp>
+#include <array>
 #include <exception>
 #include <filesystem>
-#include <optional>
 #include <string_view>
 #include <thread>
 
@@ -32,115 +32,113 @@ Commands:
       Reads and checks TASK once, then judges every SUBMISSION (a file, or a folder:
       every regular file in it, sorted by name) on N threads (default: every core).
       Writes DIR/reports/NAME.txt (the report `Pelvano eval` writes), DIR/summary.csv
-      and DIR/scores.csv. Shows its progress on a terminal unless --quiet.
+      and DIR/scores.csv, replacing whatever an earlier batch wrote into DIR. Tells on
+      standard error why a submission could not be judged, and a tally at the end; a
+      progress line on a terminal. --quiet silences the progress and the tally.
       Exit 0 when every submission was judged, whatever its verdict; 3 when the task
       fails, DIR cannot be written or a submission cannot be judged.
-  validate INPUT ANSWER FEEDBACK_DIR < SUBMISSION
+  validate INPUT ANSWER FEEDBACK_DIR [FLAGS...] < SUBMISSION
       The output validator of the ICPC/Kattis problem package format. ANSWER is not
       read. Writes FEEDBACK_DIR/judgemessage.txt and teammessage.txt. Exit 42 when the
       submission passes every check, 43 when a check fails, 1 for a judge error.
   draw TASK SUBMISSION --out DIR
       Pictures of the submission's regions: DIR/block-K-case-N.svg for every block
-      read, and DIR/index.html with the report and every picture. Exit 0, or 3 when
-      the task fails or DIR or the submission cannot be used.
+      read, and DIR/index.html with the report and every picture, replacing whatever
+      an earlier draw wrote into DIR. Exit 0, or 3 when the task fails or DIR or the
+      submission cannot be used.
   visualize INPUT ANSWER FEEDBACK_DIR < SUBMISSION
       The output visualizer of the problem package format: every block's picture in
       FEEDBACK_DIR/teamimage.svg. Exit 0, or 1 when the image cannot be written.
 
 Options:
-  --help       show this help and exit
+  -h, --help   show this help and exit
   --version    show the version and exit
 
-A usage error exits with 2.
+Options take their value as `--out DIR` or `--out=DIR`, each at most once. A usage error
+exits with 2.
 )";
+
+constexpr std::array<std::string_view, 4> kCommands = {"batch", "validate", "draw", "visualize"};
 
 struct UsageError {
   std::string message;
 };
 
-// The value of an option given as `--name VALUE` or `--name=VALUE`, moving `i` past it;
-// nothing when `arguments[i]` is not that option.
-std::optional<std::string> optionValue(const std::vector<std::string>& arguments, std::size_t& i,
-                                       std::string_view name) {
-  const std::string_view argument = arguments[i];
-  if (argument.starts_with(name) && argument.size() > name.size() && argument[name.size()] == '=') {
-    return std::string(argument.substr(name.size() + 1));
-  }
-  if (argument != name) return std::nullopt;
-  if (++i == arguments.size()) throw UsageError{std::string(name) + " needs a value"};
-  return arguments[i];
-}
-
-unsigned parseJobs(const std::string& text) {
-  unsigned jobs = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), jobs);
-  if (error != std::errc() || end != text.data() + text.size() || jobs < 1 || jobs > 1024) {
-    throw UsageError{"--jobs takes a whole number from 1 to 1024, not \"" + text + "\""};
-  }
-  return jobs;
-}
-
-int batchCommand(const std::vector<std::string>& arguments, std::ostream& err, bool errIsTerminal) {
-  judge::BatchOptions options;
-  options.jobs = std::max(1u, std::thread::hardware_concurrency());
+// What a command line asks for, filled in by the parser.
+struct Request {
+  judge::BatchOptions batch;
   bool quiet = false;
-  bool outGiven = false;
-  std::vector<std::string> positional;
-  bool optionsEnded = false;
-  for (std::size_t i = 2; i < arguments.size(); ++i) {
-    const std::string& argument = arguments[i];
-    if (optionsEnded || !argument.starts_with("-") || argument == "-") {
-      positional.push_back(argument);
-    } else if (argument == "--") {
-      optionsEnded = true;
-    } else if (const auto out = optionValue(arguments, i, "--out")) {
-      options.out = *out;
-      outGiven = true;
-    } else if (const auto jobs = optionValue(arguments, i, "--jobs")) {
-      options.jobs = parseJobs(*jobs);
-    } else if (argument == "--quiet") {
-      quiet = true;
-    } else {
-      throw UsageError{"batch does not know the option \"" + argument + "\""};
-    }
+  std::string task;
+  std::string submission;
+  std::string answer;
+  std::string feedbackDir;
+  std::vector<std::string> flags;  // the validator flags after FEEDBACK_DIR
+  std::string out;
+};
+
+// The parser of every command: subcommands, `--opt value` and `--opt=value`, a repeated
+// option refused, -h and --help anywhere before `--`.
+class Parser {
+ public:
+  explicit Parser(Request& request) {
+    app_.set_help_flag("-h,--help");
+    app_.require_subcommand(1);
+    addBatch(request);
+    addValidator(app_.add_subcommand("validate"), request);
+    addDraw(request);
+    addValidator(app_.add_subcommand("visualize"), request);
   }
-  if (positional.empty()) throw UsageError{"batch needs a TASK file"};
-  if (!outGiven || options.out.empty()) throw UsageError{"batch needs --out DIR"};
-  if (positional.size() < 2) throw UsageError{"batch needs at least one SUBMISSION"};
-  options.task = positional.front();
-  options.submissions.assign(positional.begin() + 1, positional.end());
-  options.progress = errIsTerminal && !quiet;
-  return judge::runBatch(options, err);
-}
 
-int drawCommand(const std::vector<std::string>& arguments, std::ostream& err) {
-  std::vector<std::string> positional;
-  std::filesystem::path out;
-  for (std::size_t i = 2; i < arguments.size(); ++i) {
-    if (const auto value = optionValue(arguments, i, "--out")) {
-      out = *value;
-    } else if (arguments[i].starts_with("--")) {
-      throw UsageError{"draw does not know the option \"" + arguments[i] + "\""};
-    } else {
-      positional.push_back(arguments[i]);
+  // Throws a CLI::ParseError (CLI::CallForHelp for help) when the words do not fit.
+  std::string parse(const std::vector<std::string>& arguments) {
+    std::vector<const char*> argv;
+    for (const std::string& argument : arguments)
+      argv.push_back(argument.c_str());
+    app_.parse(static_cast<int>(argv.size()), argv.data());
+    for (const CLI::Option* option : single_) {
+      if (option->count() > 1) throw UsageError{option->get_name() + " is given more than once"};
     }
+    return app_.get_subcommands().front()->get_name();
   }
-  if (positional.size() != 2) throw UsageError{"draw needs TASK and SUBMISSION"};
-  if (out.empty()) throw UsageError{"draw needs --out DIR"};
-  return pictures::runDraw(positional[0], positional[1], out, err);
-}
 
-int visualizeCommand(const std::vector<std::string>& arguments, std::ostream& err) {
-  if (arguments.size() < 5) throw UsageError{"visualize needs INPUT ANSWER FEEDBACK_DIR"};
-  FileByteSource submission(::dup(STDIN_FILENO), "standard input");
-  return pictures::runVisualizer(arguments[2], submission, arguments[4], err);
-}
+ private:
+  // An option that may stand once: given twice, the command line is refused after parsing.
+  CLI::Option* once(CLI::Option* option) {
+    single_.push_back(option);
+    return option->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  }
 
-int validateCommand(const std::vector<std::string>& arguments, std::ostream& err) {
-  // Arguments after FEEDBACK_DIR are the package's validator flags; none is needed.
-  if (arguments.size() < 5) throw UsageError{"validate needs INPUT ANSWER FEEDBACK_DIR"};
-  FileByteSource submission(::dup(STDIN_FILENO), "standard input");
-  return judge::runValidator(arguments[2], submission, arguments[4], err);
+  void addBatch(Request& request) {
+    CLI::App* batch = app_.add_subcommand("batch");
+    batch->add_option("TASK", request.batch.task)->required();
+    batch->add_option("SUBMISSION", request.batch.submissions)->required();
+    once(batch->add_option("--out", request.out)->required());
+    once(batch->add_option("--jobs", request.batch.jobs)->check(CLI::Range(1u, 1024u)));
+    batch->add_flag("--quiet", request.quiet);
+  }
+
+  void addDraw(Request& request) {
+    CLI::App* draw = app_.add_subcommand("draw");
+    draw->add_option("TASK", request.task)->required();
+    draw->add_option("SUBMISSION", request.submission)->required();
+    once(draw->add_option("--out", request.out)->required());
+  }
+
+  // INPUT ANSWER FEEDBACK_DIR, then whatever the contest system adds.
+  static void addValidator(CLI::App* command, Request& request) {
+    command->add_option("INPUT", request.task)->required();
+    command->add_option("ANSWER", request.answer)->required();
+    command->add_option("FEEDBACK_DIR", request.feedbackDir)->required();
+    command->add_option("FLAGS", request.flags);
+    command->allow_extras();
+  }
+
+  CLI::App app_{"pelvano-judge", "pelvano-judge"};
+  std::vector<const CLI::Option*> single_;
+};
+
+void refuseEmpty(const std::string& value, const char* what) {
+  if (value.empty()) throw UsageError{std::string(what) + " must not be empty"};
 }
 
 }  // namespace
@@ -148,24 +146,45 @@ int validateCommand(const std::vector<std::string>& arguments, std::ostream& err
 int runJudgeCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                         std::ostream& err, bool errIsTerminal) {
   const std::string command = arguments.size() >= 2 ? arguments[1] : "";
-  for (std::size_t i = 1; i < arguments.size(); ++i) {
-    if (arguments[i] == "--") break;
-    if (arguments[i] == "--help") {
+  if (command == "--version") {
+    out << "pelvano-judge " PELVANO_VERSION "\n";
+    return 0;
+  }
+  Request request;
+  request.batch.jobs = std::max(1u, std::thread::hardware_concurrency());
+  try {
+    const bool known = std::find(kCommands.begin(), kCommands.end(), command) != kCommands.end();
+    if (!known && !command.starts_with('-')) {
+      throw UsageError{command.empty() ? "a COMMAND is needed"
+                                       : "there is no command \"" + command + "\""};
+    }
+    Parser parser(request);
+    try {
+      parser.parse(arguments);
+    } catch (const CLI::CallForHelp&) {
       out << kHelp;
       return 0;
+    } catch (const CLI::ParseError& error) {
+      throw UsageError{command + ": " + error.what()};
+    } catch (const UsageError& error) {
+      throw UsageError{command + ": " + error.message};
     }
-    if (arguments[i] == "--version" && i == 1) {
-      out << "pelvano-judge " PELVANO_VERSION "\n";
-      return 0;
+    if (command == "batch") {
+      refuseEmpty(request.out, "--out");
+      request.batch.out = request.out;
+      request.batch.progress = errIsTerminal && !request.quiet;
+      request.batch.tally = !request.quiet;
+      return judge::runBatch(request.batch, err);
     }
-  }
-  try {
-    if (command == "batch") return batchCommand(arguments, err, errIsTerminal);
-    if (command == "validate") return validateCommand(arguments, err);
-    if (command == "draw") return drawCommand(arguments, err);
-    if (command == "visualize") return visualizeCommand(arguments, err);
-    throw UsageError{command.empty() ? "a COMMAND is needed"
-                                     : "there is no command \"" + command + "\""};
+    if (command == "draw") {
+      refuseEmpty(request.out, "--out");
+      return pictures::runDraw(request.task, request.submission, request.out, err);
+    }
+    FileByteSource submission(::dup(STDIN_FILENO), "standard input");
+    if (command == "validate") {
+      return judge::runValidator(request.task, submission, request.feedbackDir, err);
+    }
+    return pictures::runVisualizer(request.task, submission, request.feedbackDir, err);
   } catch (const UsageError& usage) {
     err << "pelvano-judge: " << usage.message << "\nTry 'pelvano-judge --help'.\n";
     return kJudgeUsageError;

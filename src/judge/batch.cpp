@@ -6,8 +6,10 @@
 
 #include "evaluation.h"
 #include "input/byte_source.h"
+#include "judge/bounded_text.h"
 #include "judge/csv.h"
 #include "judge/judging_window.h"
+#include "judge/output_run.h"
 #include "judge/progress_line.h"
 #include "judge/staged_file.h"
 #include "judge/submission_list.h"
@@ -34,43 +36,52 @@ Judged judgeOne(const Task& task, const fs::path& path) {
   return judged;
 }
 
-// The two tables, each staged in DIR until complete.
+enum class Verdict { kOk, kRejected, kError };
+
+Verdict verdictOf(const Judged& judged) {
+  if (!judged.error.empty()) return Verdict::kError;
+  return judged.evaluation.outcome.kind == Outcome::Kind::kRejected ? Verdict::kRejected
+                                                                    : Verdict::kOk;
+}
+
+// The two tables, each staged until the run is complete.
 class Tables {
  public:
-  explicit Tables(const fs::path& out)
-      : summary_(out / "summary.csv"), scores_(out / "scores.csv") {
-    appendCsvRecord(text_, {"submission", "contestant", "verdict", "code", "message", "blocks"});
+  explicit Tables(OutputRun& run)
+      : summary_(run.stage("summary.csv")), scores_(run.stage("scores.csv")) {
+    appendCsvRecord(text_,
+                    {"submission", "path", "contestant", "verdict", "code", "message", "blocks"});
     summary_.append(text_);
     text_.clear();
     appendCsvRecord(text_, {"submission", "block", "case", "spread"});
     scores_.append(text_);
   }
 
-  void add(const std::string& name, const Judged& judged) {
+  void add(const SubmissionEntry& entry, const Judged& judged) {
     const Evaluation& evaluation = judged.evaluation;
-    const bool rejected =
-        judged.error.empty() && evaluation.outcome.kind == Outcome::Kind::kRejected;
-    const char* verdict = !judged.error.empty() ? "error" : rejected ? "rejected" : "ok";
+    const Verdict verdict = verdictOf(judged);
+    const bool rejected = verdict == Verdict::kRejected;
     const std::string code = rejected ? std::to_string(evaluation.outcome.failure.code) : "";
-    // The message as the report shows it: a NUL byte of quoted input ends it there.
-    const std::string_view message =
-        !judged.error.empty() ? std::string_view(judged.error)
-        : rejected            ? std::string_view(evaluation.outcome.failure.message.c_str())
-                              : std::string_view();
+    // The message as the report shows it, its quoted text cut to a field's size.
+    const std::string message = verdict == Verdict::kError ? judged.error
+                                : rejected ? boundedMessage(evaluation.outcome.failure, kQuoteLimit)
+                                           : std::string();
+    constexpr const char* kVerdictWords[] = {"ok", "rejected", "error"};
     text_.clear();
-    appendCsvRecord(text_, {name, evaluation.contestant, verdict, code, message,
+    appendCsvRecord(text_, {entry.name, entry.path.string(), evaluation.contestant,
+                            kVerdictWords[static_cast<int>(verdict)], code, message,
                             std::to_string(evaluation.results.size())});
     summary_.append(text_);
     text_.clear();
     std::size_t block = 0;
     for (const CaseResult& result : evaluation.results) {
-      appendCsvRecord(text_, {name, std::to_string(++block), std::to_string(result.caseNumber),
-                              std::to_string(result.score)});
+      appendCsvRecord(text_, {entry.name, std::to_string(++block),
+                              std::to_string(result.caseNumber), std::to_string(result.score)});
     }
     scores_.append(text_);
   }
 
-  // Moves both tables to their places; what went wrong, or an empty string.
+  // Completes both tables in the staging folder; what went wrong, or an empty string.
   std::string commit() {
     for (StagedFile* table : {&summary_, &scores_}) {
       if (!table->commit()) return table->failure();
@@ -82,6 +93,19 @@ class Tables {
   StagedFile summary_;
   StagedFile scores_;
   std::string text_;
+};
+
+// How many submissions got each verdict.
+struct Tally {
+  std::size_t counts[3] = {0, 0, 0};
+
+  void add(Verdict verdict) { ++counts[static_cast<int>(verdict)]; }
+  std::string line() const {
+    const std::size_t judged = counts[0] + counts[1] + counts[2];
+    return "pelvano-judge: " + std::to_string(judged) + " judged: " + std::to_string(counts[0]) +
+           " ok, " + std::to_string(counts[1]) + " rejected, " + std::to_string(counts[2]) +
+           (counts[2] == 1 ? " error" : " errors") + "\n";
+  }
 };
 
 void judgeInParallel(const Task& task, const std::vector<SubmissionEntry>& entries,
@@ -96,23 +120,35 @@ void judgeInParallel(const Task& task, const std::vector<SubmissionEntry>& entri
   }
 }
 
+bool writeReport(OutputRun& run, const SubmissionEntry& entry, const Evaluation& evaluation,
+                 std::ostream& err) {
+  // Written from its pieces: a message quoting a huge line is not copied again.
+  const ReportPieces pieces = reportPieces(evaluation);
+  const std::string failure = writeWholeFile(run.stage("reports/" + entry.name + ".txt"),
+                                             {pieces.head, pieces.message, pieces.tail});
+  if (!failure.empty()) err << "pelvano-judge: " << failure << "\n";
+  return failure.empty();
+}
+
 }  // namespace
 
 int runBatch(const BatchOptions& options, std::ostream& err) {
   const TaskReading reading = loadTask(options.task, err);
   if (reading.outcome.kind != Outcome::Kind::kPassed) return kBatchFailed;
 
-  const fs::path reports = options.out / "reports";
-  std::error_code error;
-  fs::create_directories(reports, error);
-  if (error) {
-    err << "pelvano-judge: cannot create \"" << reports.string() << "\": " << error.message()
-        << "\n";
+  const SubmissionList list = listSubmissions(options.submissions);
+  for (const std::string& warning : list.warnings)
+    err << "pelvano-judge: warning: " << warning << "\n";
+  const std::vector<SubmissionEntry>& entries = list.entries;
+
+  OutputRun run(options.out);
+  run.addFolder("reports");
+  if (!run.ok()) {
+    err << "pelvano-judge: " << run.failure() << "\n";
     return kBatchFailed;
   }
-
-  const std::vector<SubmissionEntry> entries = listSubmissions(options.submissions);
-  Tables tables(options.out);
+  Tables tables(run);
+  Tally tally;
   int status = kBatchJudged;
   {
     // Finished submissions wait for their turn in a window a few times the threads' number,
@@ -123,22 +159,28 @@ int runBatch(const BatchOptions& options, std::ostream& err) {
     ProgressLine progress(err, entries.size(), options.progress);
     for (std::size_t i = 0; i < entries.size(); ++i) {
       const Judged judged = window.collect(i);
-      if (!writeWholeFile(reports / (entries[i].name + ".txt"), reportText(judged.evaluation),
-                          err)) {
+      if (!writeReport(run, entries[i], judged.evaluation, err)) status = kBatchFailed;
+      if (!judged.error.empty()) {
+        progress.finish();
+        err << "pelvano-judge: \"" << entries[i].path.string()
+            << "\" could not be judged: " << judged.error << "\n";
         status = kBatchFailed;
       }
-      if (!judged.error.empty()) status = kBatchFailed;
-      tables.add(entries[i].name, judged);
+      tally.add(verdictOf(judged));
+      tables.add(entries[i], judged);
       progress.update(i + 1);
     }
     progress.finish();
     for (std::thread& worker : workers)
       worker.join();
   }
-  if (const std::string failure = tables.commit(); !failure.empty()) {
+  std::string failure = tables.commit();
+  if (failure.empty() && !run.commit()) failure = run.failure();
+  if (!failure.empty()) {
     err << "pelvano-judge: " << failure << "\n";
     status = kBatchFailed;
   }
+  if (options.tally) err << tally.line();
   return status;
 }
 

@@ -14,6 +14,7 @@ struct BatchOptions {
   std::vector<std::string> submissions;  // files or folders, as given
   unsigned jobs = 1;
   bool progress = false;  // draw a progress line on `err`
+  bool tally = true;      // end with a line that counts the verdicts on `err`
 };
 
 // Exit statuses of the batch.
@@ -22,7 +23,10 @@ inline constexpr int kBatchFailed = 3;  // the task failed, DIR could not be wri
                                         // submission could not be judged
 
 // Judges every submission, as `Pelvano eval` would, on `options.jobs` threads, and writes
-// DIR/reports/NAME.txt for each, DIR/summary.csv and DIR/scores.csv, in the order given.
+// DIR/reports/NAME.txt for each, DIR/summary.csv and DIR/scores.csv, in the order given, as
+// one OutputRun: they replace an earlier batch's output whole, once every submission is
+// judged. On `err`: a warning for each entry skipped, a line for each submission that could
+// not be judged, and the tally.
 int runBatch(const BatchOptions& options, std::ostream& err);
 
 }  // namespace pelvano::judge

@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "judge/temporary_files.h"
+
 namespace pelvano::judge {
 namespace {
 
@@ -24,13 +26,15 @@ std::filesystem::path temporaryName(const std::filesystem::path& path) {
 
 StagedFile::StagedFile(std::filesystem::path path)
     : path_(std::move(path)), temporary_(temporaryName(path_)) {
-  descriptor_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  createTemporary(temporary_, [&] {
+    descriptor_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  });
   if (descriptor_ < 0) fail("create");
 }
 
 StagedFile::~StagedFile() {
   if (descriptor_ >= 0) ::close(descriptor_);
-  if (!temporary_.empty()) ::unlink(temporary_.c_str());
+  if (!temporary_.empty()) removeTemporary(temporary_);
 }
 
 void StagedFile::fail(const char* doing) {
@@ -41,21 +45,29 @@ void StagedFile::fail(const char* doing) {
 
 void StagedFile::append(std::string_view bytes) {
   if (!ok()) return;
+  if (bytes.size() >= kFlushBytes) {
+    flush();
+    write(bytes);
+    return;
+  }
   buffer_ += bytes;
   if (buffer_.size() >= kFlushBytes) flush();
 }
 
-void StagedFile::flush() {
-  std::string_view rest = buffer_;
-  while (ok() && !rest.empty()) {
-    const ssize_t written = ::write(descriptor_, rest.data(), rest.size());
+void StagedFile::write(std::string_view bytes) {
+  while (ok() && !bytes.empty()) {
+    const ssize_t written = ::write(descriptor_, bytes.data(), bytes.size());
     if (written < 0 && errno == EINTR) continue;
     if (written <= 0) {
       fail("write");
       break;
     }
-    rest.remove_prefix(static_cast<std::size_t>(written));
+    bytes.remove_prefix(static_cast<std::size_t>(written));
   }
+}
+
+void StagedFile::flush() {
+  write(buffer_);
   buffer_.clear();
 }
 
@@ -66,7 +78,7 @@ bool StagedFile::commit() {
     descriptor_ = -1;
   }
   if (!ok()) return false;
-  if (::rename(temporary_.c_str(), path_.c_str()) != 0) {
+  if (!placeTemporary(temporary_, path_)) {
     fail("rename");
     return false;
   }
@@ -79,15 +91,17 @@ std::string StagedFile::failure() const {
   return "cannot " + doing_ + " \"" + path_.string() + "\": " + std::strerror(error_);
 }
 
-std::string writeWholeFile(const std::filesystem::path& path, std::string_view bytes) {
+std::string writeWholeFile(const std::filesystem::path& path,
+                           std::initializer_list<std::string_view> pieces) {
   StagedFile file(path);
-  file.append(bytes);
+  for (const std::string_view piece : pieces)
+    file.append(piece);
   file.commit();
   return file.failure();
 }
 
 bool writeWholeFile(const std::filesystem::path& path, std::string_view bytes, std::ostream& err) {
-  const std::string failure = writeWholeFile(path, bytes);
+  const std::string failure = writeWholeFile(path, {bytes});
   if (!failure.empty()) err << "pelvano-judge: " << failure << "\n";
   return failure.empty();
 }

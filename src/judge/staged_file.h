@@ -1,5 +1,6 @@
 // Files that appear whole or not at all: written under a temporary name beside their place
-// and renamed there once complete.
+// and renamed there once complete. The temporary name is registered with temporary_files.h,
+// so a signal that ends the process removes it.
 #pragma once
 
 #include <filesystem>
@@ -13,11 +14,13 @@ class StagedFile {
  public:
   // Starts `path`'s temporary file; ok() tells whether that worked.
   explicit StagedFile(std::filesystem::path path);
-  // A file that was not committed is removed, so nothing half-written stays behind.
+  // A file that was not placed is removed, so nothing half-written stays behind.
   ~StagedFile();
   StagedFile(const StagedFile&) = delete;
   StagedFile& operator=(const StagedFile&) = delete;
 
+  // Bytes are gathered and written in large pieces; a piece larger than that is written as
+  // it stands, not copied.
   void append(std::string_view bytes);
   // Writes what is left, closes the file and moves it to its place; false on any failure.
   bool commit();
@@ -27,6 +30,7 @@ class StagedFile {
   std::string failure() const;
 
  private:
+  void write(std::string_view bytes);
   void flush();
   void fail(const char* doing);
 
@@ -38,8 +42,10 @@ class StagedFile {
   std::string doing_;
 };
 
-// Writes a whole file through a StagedFile; returns an empty string or what went wrong.
-std::string writeWholeFile(const std::filesystem::path& path, std::string_view bytes);
+// Writes a whole file, given in pieces, through a StagedFile; returns an empty string or
+// what went wrong.
+std::string writeWholeFile(const std::filesystem::path& path,
+                           std::initializer_list<std::string_view> pieces);
 // The same, telling what went wrong on `err` as pelvano-judge does; false if it did.
 bool writeWholeFile(const std::filesystem::path& path, std::string_view bytes, std::ostream& err);
 

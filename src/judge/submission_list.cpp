@@ -4,22 +4,60 @@
 #include <set>
 #include <system_error>
 
+#include "judge/output_run.h"
+
 namespace pelvano::judge {
 namespace fs = std::filesystem;
 namespace {
 
-// The regular files in `folder` (links to them included), sorted by name; false if the
-// folder cannot be listed.
-bool filesIn(const fs::path& folder, std::vector<fs::path>& files) {
+// Warnings of skipped entries beyond this many a folder are counted, not listed.
+constexpr std::size_t kSkipsNamed = 20;
+
+// Why an entry of a folder is not judged, or nothing when it is.
+const char* skipReason(const fs::directory_entry& entry, const std::set<fs::path>& earlier) {
+  std::error_code error;
+  if (earlier.contains(entry.path())) return "an earlier run of pelvano-judge wrote it";
+  if (entry.is_regular_file(error)) return nullptr;
+  if (entry.is_directory(error)) return "a folder, and folders inside a SUBMISSION are not entered";
+  if (entry.is_symlink(error) && !entry.exists(error)) return "a link to nothing";
+  return "not a regular file";
+}
+
+// The files of `folder` to judge, sorted by name; false if the folder cannot be listed.
+bool filesIn(const fs::path& folder, std::vector<fs::path>& files,
+             std::vector<std::string>& warnings) {
   std::error_code error;
   fs::directory_iterator entries(folder, error);
   if (error) return false;
+  std::set<fs::path> earlier;
+  for (const fs::path& file : earlierRunFiles(folder))
+    earlier.insert(file);
+  earlier.insert(folder / kRunRecordName);
+  std::vector<std::pair<fs::path, const char*>> skipped;
   for (const fs::directory_entry& entry : entries) {
-    if (entry.is_regular_file(error)) files.push_back(entry.path());
+    if (const char* reason = skipReason(entry, earlier)) {
+      skipped.emplace_back(entry.path(), reason);
+    } else {
+      files.push_back(entry.path());
+    }
   }
-  std::sort(files.begin(), files.end(), [](const fs::path& a, const fs::path& b) {
+  const auto byName = [](const auto& a, const auto& b) {
     return a.filename().string() < b.filename().string();
-  });
+  };
+  std::sort(files.begin(), files.end(), byName);
+  std::sort(skipped.begin(), skipped.end(),
+            [&](const auto& a, const auto& b) { return byName(a.first, b.first); });
+  for (std::size_t i = 0; i < std::min(skipped.size(), kSkipsNamed); ++i)
+    warnings.push_back("skipped \"" + skipped[i].first.string() + "\": " + skipped[i].second);
+  if (skipped.size() > kSkipsNamed) {
+    warnings.push_back("skipped " + std::to_string(skipped.size() - kSkipsNamed) +
+                       " more entries of \"" + folder.string() + "\"");
+  }
+  if (files.empty()) {
+    warnings.push_back("the folder \"" + folder.string() +
+                       "\" holds no file to judge (give the files themselves, such as " +
+                       (folder / "*" / "*").string() + ", when they stand in folders of it)");
+  }
   return true;
 }
 
@@ -35,25 +73,25 @@ std::string uniqueName(const fs::path& path, std::set<std::string>& taken) {
 
 }  // namespace
 
-std::vector<SubmissionEntry> listSubmissions(const std::vector<std::string>& arguments) {
+SubmissionList listSubmissions(const std::vector<std::string>& arguments) {
+  SubmissionList list;
   std::vector<fs::path> paths;
   for (const std::string& argument : arguments) {
     std::error_code error;
     std::vector<fs::path> files;
-    if (fs::is_directory(argument, error) && filesIn(argument, files)) {
+    if (fs::is_directory(argument, error) && filesIn(argument, files, list.warnings)) {
       paths.insert(paths.end(), files.begin(), files.end());
     } else {
       paths.emplace_back(argument);
     }
   }
   std::set<std::string> taken;
-  std::vector<SubmissionEntry> entries;
-  entries.reserve(paths.size());
+  list.entries.reserve(paths.size());
   for (fs::path& path : paths) {
     std::string name = uniqueName(path, taken);
-    entries.push_back({std::move(path), std::move(name)});
+    list.entries.push_back({std::move(path), std::move(name)});
   }
-  return entries;
+  return list;
 }
 
 }  // namespace pelvano::judge

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "input/byte_source.h"
+#include "judge/bounded_text.h"
 
 namespace pelvano::judge {
 
@@ -15,7 +16,7 @@ TaskReading loadTask(const std::string& path, std::ostream& err) {
     reading.outcome.kind = Outcome::Kind::kUnexpected;
   } else if (reading.outcome.kind != Outcome::Kind::kPassed) {
     err << "pelvano-judge: the task file \"" << path
-        << "\" fails its checks: " << firstReportLine(reading.outcome) << "\n";
+        << "\" fails its checks: " << boundedFirstLine(reading.outcome, kQuoteLimit) << "\n";
   }
   return reading;
 }

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "evaluation.h"
+#include "judge/bounded_text.h"
 #include "judge/staged_file.h"
 #include "judge/task_loading.h"
 
@@ -14,15 +15,20 @@ int runValidator(const std::string& inputPath, ByteSource& submission,
   if (reading.outcome.kind != Outcome::Kind::kPassed) return kValidatorJudgeError;
 
   const Evaluation evaluation = evaluateSubmission(reading.task, submission);
-  const std::string report = reportText(evaluation);
-  const bool judgeWritten = writeWholeFile(feedbackDir / "judgemessage.txt", report, err);
+  // Feedback of bounded size, whatever the submission quotes: a contest system stores it.
+  const bool judgeWritten = writeWholeFile(feedbackDir / "judgemessage.txt",
+                                           boundedReport(evaluation, kJudgeMessageLimit), err);
   switch (evaluation.outcome.kind) {
     case Outcome::Kind::kPassed:
-      if (!writeWholeFile(feedbackDir / "teammessage.txt", report, err) || !judgeWritten) break;
+      if (!writeWholeFile(feedbackDir / "teammessage.txt",
+                          boundedReport(evaluation, kJudgeMessageLimit), err) ||
+          !judgeWritten) {
+        break;
+      }
       return kValidatorAccepted;
     case Outcome::Kind::kRejected:
       if (!writeWholeFile(feedbackDir / "teammessage.txt",
-                          firstReportLine(evaluation.outcome) + '\n', err) ||
+                          boundedFirstLine(evaluation.outcome, kQuoteLimit) + '\n', err) ||
           !judgeWritten) {
         break;
       }

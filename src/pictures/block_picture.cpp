@@ -1,7 +1,9 @@
 #include "pictures/block_picture.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <initializer_list>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -197,8 +199,8 @@ std::string areaPath(const std::vector<Rectangle>& rectangles, const GridPlaceme
 
 void drawRegions(std::string& svg, const BlockPicture& picture,
                  const std::vector<std::vector<Rectangle>>& rectangles, const GridPlacement& grid,
-                 std::int32_t heaviest, std::int32_t lightest) {
-  const std::vector<std::int32_t> colours = colourRegions(picture.regions);
+                 const std::vector<std::int32_t>& colours, std::int32_t heaviest,
+                 std::int32_t lightest) {
   for (std::size_t region = 0; region < rectangles.size(); ++region) {
     svg += "<path fill=\"" + paletteColour(colours[region]) + "\" d=\"" +
            areaPath(rectangles[region], grid);
@@ -207,7 +209,14 @@ void drawRegions(std::string& svg, const BlockPicture& picture,
                      regionTitle(picture, static_cast<std::int32_t>(region), heaviest, lightest));
     svg += "</title></path>\n";
   }
-  // Populations in each region's widest run, where the digits fit.
+}
+
+// Populations in each region's widest run, where the digits fit clear of the marks along
+// its edge. They stand in the middle of the run's cells on a patch of the region's colour,
+// drawn over the cell lines, so that no line crosses a digit.
+void drawPopulations(std::string& svg, const BlockPicture& picture,
+                     const std::vector<std::vector<Rectangle>>& rectangles,
+                     const GridPlacement& grid, const std::vector<std::int32_t>& colours) {
   if (grid.cell < 20) return;
   const double fontSize = 0.3 * grid.cell;
   for (std::size_t region = 0; region < rectangles.size(); ++region) {
@@ -215,15 +224,127 @@ void drawRegions(std::string& svg, const BlockPicture& picture,
         rectangles[region].begin(), rectangles[region].end(),
         [](const Rectangle& a, const Rectangle& b) { return a.length < b.length; });
     const std::string digits = number(picture.regions.populations[region]);
-    if (static_cast<double>(digits.size()) * 0.62 * fontSize > widest->length * grid.cell - 4) {
-      continue;
-    }
-    char position[96];
-    std::snprintf(position, sizeof position,
+    const double textWidth = static_cast<double>(digits.size()) * 0.62 * fontSize;
+    const double patchWidth = textWidth + 0.2 * fontSize;
+    if (patchWidth > widest->length * grid.cell - grid.cell / 2.0) continue;
+    const double middleX = grid.x + (widest->column + widest->length / 2.0) * grid.cell;
+    const double middleY = grid.y + (widest->row + 0.5) * grid.cell;
+    char patch[256];
+    std::snprintf(patch, sizeof patch,
+                  "<rect x=\"%g\" y=\"%g\" width=\"%g\" height=\"%g\" fill=\"%s\"/>\n"
                   "<text x=\"%g\" y=\"%g\" font-size=\"%g\" text-anchor=\"middle\">",
-                  grid.x + (widest->column + widest->length / 2.0) * grid.cell,
-                  grid.y + (widest->row + 0.75) * grid.cell, fontSize);
-    svg += position + digits + "</text>\n";
+                  middleX - patchWidth / 2, middleY - 0.6 * fontSize, patchWidth, 1.2 * fontSize,
+                  paletteColour(colours[region]).c_str(), middleX, middleY + 0.36 * fontSize,
+                  fontSize);
+    svg += patch + digits + "</text>\n";
+  }
+}
+
+// Why a block whose grid was read whole does not form d regions: the regions of labels that
+// form more than one, and the regions of one or two cells, easy to miss on a large grid.
+struct CountFailure {
+  std::vector<bool> split;           // by region: its label forms more than one region
+  std::vector<std::int32_t> specks;  // the regions of one or two cells
+  std::vector<std::string> lines;    // what the picture says of them, under the legend
+};
+
+constexpr std::size_t kLabelsListed = 8;
+constexpr std::size_t kSizesListed = 12;
+constexpr std::int32_t kExplanationLineHeight = 18;
+
+std::vector<std::int64_t> regionSizes(const RegionMap& map) {
+  std::vector<std::int64_t> sizes(map.populations.size());
+  for (const std::int32_t region : map.regionOfCell)
+    ++sizes[static_cast<std::size_t>(region)];
+  return sizes;
+}
+
+CountFailure explainCount(const BlockPicture& picture) {
+  CountFailure failure;
+  const std::size_t count = picture.regions.populations.size();
+  if (picture.faultyRow || count == static_cast<std::size_t>(picture.d) ||
+      picture.regionLabels.size() != count) {
+    return failure;
+  }
+  const std::vector<std::int64_t> sizes = regionSizes(picture.regions);
+  std::map<std::int32_t, std::vector<std::size_t>> byLabel;
+  for (std::size_t region = 0; region < count; ++region)
+    byLabel[picture.regionLabels[region]].push_back(region);
+  failure.split.assign(count, false);
+  for (std::size_t region = 0; region < count; ++region) {
+    failure.split[region] = byLabel[picture.regionLabels[region]].size() > 1;
+    if (sizes[region] <= 2) failure.specks.push_back(static_cast<std::int32_t>(region));
+  }
+  failure.lines.push_back(number(static_cast<std::int64_t>(count)) + " regions where d is " +
+                          number(picture.d) + ".");
+  if (std::find(failure.split.begin(), failure.split.end(), true) != failure.split.end()) {
+    failure.lines.push_back("Hatched: every region of a label that forms more than one.");
+  }
+  if (!failure.specks.empty()) failure.lines.push_back("Ringed: the regions of one or two cells.");
+  std::size_t splitLabels = 0;
+  for (const auto& [label, regions] : byLabel) {
+    if (regions.size() < 2 || ++splitLabels > kLabelsListed) continue;
+    std::string line = "Label " + number(label) + " forms " +
+                       number(static_cast<std::int64_t>(regions.size())) + " regions, of ";
+    for (std::size_t i = 0; i < regions.size() && i < kSizesListed; ++i)
+      line += (i == 0 ? "" : ", ") + number(sizes[regions[i]]);
+    line += regions.size() > kSizesListed ? ", ... cells." : " cells.";
+    failure.lines.push_back(line);
+  }
+  if (splitLabels > kLabelsListed) {
+    failure.lines.push_back("... and " +
+                            number(static_cast<std::int64_t>(splitLabels - kLabelsListed)) +
+                            " more labels that form more than one region.");
+  } else if (splitLabels == 0) {
+    failure.lines.push_back(
+        "Every label forms one region: the labels themselves are " +
+        std::string(count < static_cast<std::size_t>(picture.d) ? "too few." : "too many."));
+  }
+  return failure;
+}
+
+// Hatching in the lower half of each cell of the split labels' regions, and a ring around
+// each speck; the middle of each cell's upper half keeps the region's colour.
+void drawCountFailure(std::string& svg, const BlockPicture& picture, const CountFailure& failure,
+                      const std::vector<std::vector<Rectangle>>& rectangles,
+                      const GridPlacement& grid) {
+  const std::string id = "split-" + number(picture.block);
+  const std::int32_t c = grid.cell;
+  const double half = c / 2.0;
+  char pattern[320];
+  std::snprintf(pattern, sizeof pattern,
+                "<pattern id=\"%s\" patternUnits=\"userSpaceOnUse\" x=\"%d\" y=\"%d\" "
+                "width=\"%d\" height=\"%d\"><path d=\"M0 %d L%g %g M%g %d L%d %g\" "
+                "stroke=\"#000000\" stroke-width=\"%g\"/></pattern>\n",
+                id.c_str(), grid.x, grid.y, c, c, c, half, half, half, c, c, half,
+                std::max(1.0, c / 12.0));
+  svg += pattern;
+  for (std::size_t region = 0; region < failure.split.size(); ++region) {
+    if (!failure.split[region]) continue;
+    svg += "<path fill=\"url(#" + id + ")\" d=\"" + areaPath(rectangles[region], grid) + "\"/>\n";
+  }
+  for (const std::int32_t speck : failure.specks) {
+    double x = 0;
+    double y = 0;
+    double cells = 0;
+    for (const Rectangle& r : rectangles[static_cast<std::size_t>(speck)]) {
+      const double area = static_cast<double>(r.length) * r.rows;
+      x += (r.column + r.length / 2.0) * area;
+      y += (r.row + r.rows / 2.0) * area;
+      cells += area;
+    }
+    // Where cells are large, the ring passes between the points where a region's colour and
+    // its mark show (the middle of a cell's upper half, the middle of its top edge); where
+    // they are small, it reaches over a few cells, so that a speck is found at a glance.
+    const double radius = std::max((cells == 1 ? 0.375 : 0.8) * c, 16.0);
+    char ring[256];
+    std::snprintf(ring, sizeof ring,
+                  "<circle cx=\"%g\" cy=\"%g\" r=\"%g\" fill=\"none\" stroke=\"#000000\" "
+                  "stroke-width=\"4\"/>\n<circle cx=\"%g\" cy=\"%g\" r=\"%g\" fill=\"none\" "
+                  "stroke=\"#ffffff\" stroke-width=\"1.5\"/>\n",
+                  grid.x + x / cells * c, grid.y + y / cells * c, radius, grid.x + x / cells * c,
+                  grid.y + y / cells * c, radius);
+    svg += ring;
   }
 }
 
@@ -243,7 +364,9 @@ std::int32_t pictureWidth(const BlockPicture& picture) {
 
 std::int32_t pictureHeight(const BlockPicture& picture) {
   const GridPlacement grid = placeGrid(picture);
-  return grid.y + picture.height * grid.cell + kLegendHeight;
+  const auto explanationLines = static_cast<std::int32_t>(explainCount(picture).lines.size());
+  return grid.y + picture.height * grid.cell + kLegendHeight +
+         explanationLines * kExplanationLineHeight;
 }
 
 std::string caption(const BlockPicture& picture) {
@@ -253,7 +376,9 @@ std::string caption(const BlockPicture& picture) {
     return text + ", row " + number(*picture.faultyRow + 1) + " of " + number(picture.height) +
            " failed its check";
   }
-  text += ", " + number(static_cast<std::int64_t>(picture.regions.populations.size())) + " regions";
+  const std::size_t regions = picture.regions.populations.size();
+  text +=
+      ", " + number(static_cast<std::int64_t>(regions)) + (regions == 1 ? " region" : " regions");
   return picture.spread ? text + ", spread " + number(*picture.spread) : text + ", not d: no score";
 }
 
@@ -294,7 +419,8 @@ std::string blockPictureElement(const BlockPicture& picture, std::int32_t x, std
          "\" data-cols=\"" + number(picture.width) + "\">\n";
   const std::vector<std::vector<Rectangle>> rectangles =
       rectanglesOf(cells, picture.regions.populations.size());
-  drawRegions(svg, picture, rectangles, grid, heaviest, lightest);
+  const std::vector<std::int32_t> colours = colourRegions(picture.regions);
+  drawRegions(svg, picture, rectangles, grid, colours, heaviest, lightest);
   if (picture.faultyRow) {
     svg += rectangleElement(grid.x, grid.y + *picture.faultyRow * grid.cell, gridWidth, grid.cell,
                             kFaultyRow);
@@ -334,6 +460,9 @@ std::string blockPictureElement(const BlockPicture& picture, std::int32_t x, std
     }
   }
   if (heaviest >= 0) mark(heaviest, "heaviest", {{kHeaviest, strokes.mark}});
+  const CountFailure countFailure = explainCount(picture);
+  if (!countFailure.lines.empty()) drawCountFailure(svg, picture, countFailure, rectangles, grid);
+  drawPopulations(svg, picture, rectangles, grid, colours);
   svg += "</g>\n";
 
   std::string legend;
@@ -351,7 +480,15 @@ std::string blockPictureElement(const BlockPicture& picture, std::int32_t x, std
   svg += "<text x=\"" + number(kMargin) + "\" y=\"" + number(grid.y + gridHeight + 26) +
          "\" font-size=\"13\">";
   appendMarkupText(svg, legend);
-  svg += "</text>\n</svg>\n";
+  svg += "</text>\n";
+  std::int32_t lineY = grid.y + gridHeight + 26;
+  for (const std::string& line : countFailure.lines) {
+    lineY += kExplanationLineHeight;
+    svg += "<text x=\"" + number(kMargin) + "\" y=\"" + number(lineY) + "\" font-size=\"13\">";
+    appendMarkupText(svg, line);
+    svg += "</text>\n";
+  }
+  svg += "</svg>\n";
   return svg;
 }
 

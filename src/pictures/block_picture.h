@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "scoring/region_finder.h"
 
@@ -18,9 +19,10 @@ struct BlockPicture {
   std::int32_t height = 0;  // the case's h
   // The regions of the rows read: all h rows, or those before the faulty row.
   RegionMap regions;
-  std::optional<std::int32_t> faultyRow;  // from 0: the row whose check failed
-  std::optional<std::int32_t> spread;     // when the block scored
-  std::string failure;                    // the report's failure line, when it failed
+  std::vector<std::int32_t> regionLabels;  // the label of each region, as read
+  std::optional<std::int32_t> faultyRow;   // from 0: the row whose check failed
+  std::optional<std::int32_t> spread;      // when the block scored
+  std::string failure;                     // the report's failure line, when it failed
 };
 
 // Where the grid stands and how large its cells are, in the SVG's user units; the grid's
@@ -31,6 +33,10 @@ struct GridPlacement {
   std::int32_t cell = 0;
 };
 
+// A region-count failure is explained: every region of a label that forms more than one is
+// hatched in its cells' lower halves, regions of one or two cells are ringed, and the labels
+// that form several regions are listed under the grid with the sizes of their regions.
+//
 // The picture as a standalone SVG document. Every region is one path in a colour that no
 // edge-adjacent region shares; a black band runs along the inside of the most populous
 // region's edge, a white one (with a dark rim when the cells are large) along the least

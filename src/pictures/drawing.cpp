@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "evaluation.h"
+#include "judge/bounded_text.h"
+#include "judge/output_run.h"
 #include "judge/staged_file.h"
 #include "judge/task_loading.h"
 #include "pictures/block_picture.h"
@@ -37,10 +39,9 @@ int runDraw(const std::string& taskPath, const std::string& submissionPath, cons
             std::ostream& err) {
   const TaskReading reading = judge::loadTask(taskPath, err);
   if (reading.outcome.kind != Outcome::Kind::kPassed) return kDrawFailed;
-  std::error_code error;
-  fs::create_directories(out, error);
-  if (error) {
-    err << "pelvano-judge: cannot create \"" << out.string() << "\": " << error.message() << "\n";
+  judge::OutputRun run(out);
+  if (!run.ok()) {
+    err << "pelvano-judge: " << run.failure() << "\n";
     return kDrawFailed;
   }
 
@@ -48,8 +49,10 @@ int runDraw(const std::string& taskPath, const std::string& submissionPath, cons
   std::vector<IndexEntry> entries;
   const auto write = [&](const BlockPicture& picture) {
     const std::string file = pictureFileName(picture);
-    if (!judge::writeWholeFile(out / file, drawBlockPicture(picture), err)) status = kDrawFailed;
-    entries.push_back({file, caption(picture)});
+    if (!judge::writeWholeFile(run.stage(file), drawBlockPicture(picture), err)) {
+      status = kDrawFailed;
+    }
+    entries.push_back({file, caption(picture), pictureWidth(picture), pictureHeight(picture)});
   };
   PictureCollector collector(write);
   FileByteSource submission(submissionPath);
@@ -61,8 +64,13 @@ int runDraw(const std::string& taskPath, const std::string& submissionPath, cons
     status = kDrawFailed;
   }
   const std::string page =
-      indexPage(fs::path(submissionPath).filename().string(), reportText(evaluation), entries);
-  if (!judge::writeWholeFile(out / "index.html", page, err)) status = kDrawFailed;
+      indexPage(fs::path(submissionPath).filename().string(),
+                judge::boundedReport(evaluation, judge::kJudgeMessageLimit), entries);
+  if (!judge::writeWholeFile(run.stage("index.html"), page, err)) status = kDrawFailed;
+  if (!run.commit()) {
+    err << "pelvano-judge: " << run.failure() << "\n";
+    status = kDrawFailed;
+  }
   return status;
 }
 
@@ -71,7 +79,9 @@ int runVisualizer(const std::string& inputPath, ByteSource& submission, const fs
   std::string image;
   const TaskReading reading = judge::loadTask(inputPath, err);
   if (reading.outcome.kind != Outcome::Kind::kPassed) {
-    image = textImage("The task file fails its checks: nothing to draw.");
+    image = textImage(reading.outcome.kind == Outcome::Kind::kRejected
+                          ? "The task file fails its checks: nothing to draw."
+                          : "The task file cannot be read: nothing to draw.");
   } else {
     // The blocks' pictures one below the other, each an <svg> of its own.
     std::string tiles;
@@ -87,7 +97,8 @@ int runVisualizer(const std::string& inputPath, ByteSource& submission, const fs
     if (const std::optional<BlockPicture> failed = collector.failedBlock(evaluation))
       place(*failed);
     if (height == 0) {
-      image = textImage(firstReportLine(evaluation.outcome) + ": no block to draw.");
+      image = textImage("No block to draw. " +
+                        judge::boundedFirstLine(evaluation.outcome, judge::kQuoteLimit));
     } else {
       image =
           "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"

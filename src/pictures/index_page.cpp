@@ -14,7 +14,8 @@ std::string indexPage(std::string_view submissionName, std::string_view report,
       "body { font-family: sans-serif; margin: 24px; color: #222; }\n"
       "pre { background: #f3f3f3; padding: 12px; white-space: pre-wrap; }\n"
       "figure { margin: 0 0 32px; }\n"
-      "figure img { max-width: 100%; height: auto; border: 1px solid #ccc; }\n"
+      "figure object { border: 1px solid #ccc; display: block; }\n"
+      "figure a { font-size: small; }\n"
       "</style>\n</head>\n<body>\n<h1>Regions of ";
   appendMarkupText(page, submissionName);
   page += "</h1>\n<h2>Report</h2>\n<pre>";
@@ -22,13 +23,16 @@ std::string indexPage(std::string_view submissionName, std::string_view report,
   page += "</pre>\n<h2>Blocks</h2>\n";
   if (pictures.empty()) page += "<p>No block's grid was read.</p>\n";
   for (const IndexEntry& entry : pictures) {
-    page += "<figure>\n<img src=\"";
+    page += "<figure>\n<object type=\"image/svg+xml\" data=\"";
     appendMarkupText(page, entry.file);
-    page += "\" alt=\"";
+    page += "\" width=\"" + std::to_string(entry.width) + "\" height=\"" +
+            std::to_string(entry.height) + "\">";
     appendMarkupText(page, entry.caption);
-    page += "\">\n<figcaption>";
-    appendMarkupText(page, entry.caption);
-    page += "</figcaption>\n</figure>\n";
+    page += "</object>\n<a href=\"";
+    appendMarkupText(page, entry.file);
+    page += "\">";
+    appendMarkupText(page, entry.file);
+    page += "</a>\n</figure>\n";
   }
   page += "</body>\n</html>\n";
   return page;

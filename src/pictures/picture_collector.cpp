@@ -7,6 +7,24 @@
 
 namespace pelvano::pictures {
 
+namespace {
+
+// Each region's label, from the cells as read.
+void labelRegions(BlockPicture& picture, const LabelGrid& labels) {
+  const RegionMap& map = picture.regions;
+  picture.regionLabels.assign(map.populations.size(), 0);
+  for (std::int32_t row = 0; row < map.height; ++row) {
+    for (std::int32_t column = 0; column < map.width; ++column) {
+      const std::size_t cell = static_cast<std::size_t>(row) * static_cast<std::size_t>(map.width) +
+                               static_cast<std::size_t>(column);
+      picture.regionLabels[static_cast<std::size_t>(map.regionOfCell[cell])] =
+          labels.row(row)[column];
+    }
+  }
+}
+
+}  // namespace
+
 BlockPicture PictureCollector::startPicture(const Arrangement& arrangement) const {
   BlockPicture picture;
   picture.block = blocks_;
@@ -20,7 +38,9 @@ BlockPicture PictureCollector::startPicture(const Arrangement& arrangement) cons
 void PictureCollector::blockRead(Arrangement& arrangement) {
   ++blocks_;
   pending_ = startPicture(arrangement);
-  pending_->regions = finder_.findMap(arrangement.labels(), arrangement.testCase->populations);
+  const LabelGrid labels = arrangement.labels();
+  pending_->regions = finder_.findMap(labels, arrangement.testCase->populations);
+  labelRegions(*pending_, labels);
 }
 
 void PictureCollector::blockScored(std::int32_t score) {
@@ -44,6 +64,7 @@ void PictureCollector::gridFailed(Arrangement& arrangement) {
   pending_->faultyRow = rows;
   pending_->regions =
       finder_.findMap(read, PopulationGrid(populations.cells(), populations.width(), rows));
+  labelRegions(*pending_, read);
 }
 
 std::optional<BlockPicture> PictureCollector::failedBlock(const Evaluation& evaluation) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <random>
 #include <string>
 #include <vector>
@@ -98,8 +99,9 @@ TEST_F(BatchTest, WritesForEverySubmissionTheReportEvalWrites) {
     EXPECT_EQ(readFile(report), evalReport(task, at("in") / name)) << name;
   }
 
-  // Rows in the folder's name order; the message is the report's.
-  const std::vector<std::vector<std::string>> expected = {
+  // Rows in the folder's name order, each with the path it was found at; the message is the
+  // report's.
+  std::vector<std::vector<std::string>> expected = {
       {"submission", "contestant", "verdict", "code", "message", "blocks"},
       {"accepted", "654321", "ok", "", "", "2"},
       {"empty", "", "rejected", "215", "manjka stevilka tekmovalca", "0"},
@@ -112,6 +114,19 @@ TEST_F(BatchTest, WritesForEverySubmissionTheReportEvalWrites) {
       {"wrong-name", "123456", "rejected", "220",
        R"(v drugi vrstici bi moral biti niz "Tolvarustepnik", ne pa "tolvarustepnik")", "0"},
   };
+  const std::vector<std::string> files = {"",
+                                          "accepted.txt",
+                                          "empty.txt",
+                                          "header-only.txt",
+                                          "label-too-large",
+                                          "no-such-case.txt",
+                                          "region-count.txt",
+                                          "short-row.out",
+                                          "wrong-name.txt"};
+  for (std::size_t row = 0; row < expected.size(); ++row) {
+    expected[row].insert(expected[row].begin() + 1,
+                         row == 0 ? "path" : (at("in") / files[row]).string());
+  }
   EXPECT_EQ(readCsv(at("out") / "summary.csv"), expected);
   EXPECT_EQ(readCsv(at("out") / "scores.csv"),
             (std::vector<std::vector<std::string>>{{"submission", "block", "case", "spread"},
@@ -134,11 +149,12 @@ TEST_F(BatchTest, QuotesEveryByteOfAContestantsInCsv) {
   const auto summary = readCsv(at("out") / "summary.csv");
   ASSERT_EQ(summary.size(), 3u);
   EXPECT_EQ(summary[1], (std::vector<std::string>{
-                            "we,\"ird\"", contestant, "rejected", "228",
+                            "we,\"ird\"", at("we,\"ird\".txt"), contestant, "rejected", "228",
                             "v 3. vrstici bi morala biti stevilka testnega primera, ne pa \"" +
                                 blockLine + "\"",
                             "0"}));
-  EXPECT_EQ(summary[2], (std::vector<std::string>{"fine", "123456", "ok", "", "", "1"}));
+  EXPECT_EQ(summary[2],
+            (std::vector<std::string>{"fine", at("fine.txt"), "123456", "ok", "", "", "1"}));
 }
 
 TEST_F(BatchTest, AFailingTaskIsTheJurysErrorAndWritesNothing) {
@@ -165,13 +181,17 @@ TEST_F(BatchTest, AnUnreadableSubmissionIsAnErrorAfterTheRestIsWritten) {
   const ProgramRun result =
       batch({at("input.txt"), "--out", at("out"), at("a.txt"), at("b.txt"), at("c.txt")});
   EXPECT_EQ(result.status, 3);
+  // Standard error names the file and the reason, and ends with the tally.
+  EXPECT_EQ(result.err, "pelvano-judge: \"" + at("b.txt").string() +
+                            "\" could not be judged: cannot be read: No such file or directory\n"
+                            "pelvano-judge: 3 judged: 2 ok, 0 rejected, 1 error\n");
   const auto summary = readCsv(at("out") / "summary.csv");
   ASSERT_EQ(summary.size(), 4u);
-  EXPECT_EQ(summary[1][2], "ok");
+  EXPECT_EQ(summary[1][3], "ok");
   EXPECT_EQ(summary[2],
-            (std::vector<std::string>{"b", "", "error", "",
+            (std::vector<std::string>{"b", at("b.txt"), "", "error", "",
                                       "cannot be read: No such file or directory", "0"}));
-  EXPECT_EQ(summary[3][2], "ok");
+  EXPECT_EQ(summary[3][3], "ok");
   // Its report is what eval writes for a missing file; nothing else in DIR was touched, and
   // no temporary file is left.
   EXPECT_EQ(readFile(at("out") / "reports" / "b.txt"),
@@ -218,7 +238,116 @@ TEST_F(BatchTest, GivesTheSameFilesOnOneThreadAsOnFour) {
   EXPECT_EQ(batch({task, "--out", at("one"), "--jobs", "1", at("in")}).status, 0);
   EXPECT_EQ(batch({task, "--out", at("four"), "--jobs=4", at("in")}).status, 0);
   EXPECT_EQ(filesBelow(at("one")), filesBelow(at("four")));
-  EXPECT_EQ(filesBelow(at("one")).size(), 62u);
+  EXPECT_EQ(filesBelow(at("one")).size(), 63u);  // 60 reports, two tables and the run's record
+}
+
+TEST_F(BatchTest, ReplacesAnEarlierRunWholeAndNeverJudgesItsOwnOutput) {
+  writeFile(at("input.txt"), kSmallTask);
+  fs::create_directory(at("in"));
+  for (const char* name : {"a.txt", "b.txt", "c.txt"})
+    writeFile(at("in") / name, kSmallAnswer);
+  fs::create_directories(at("out/reports"));
+  writeFile(at("out/notes.txt"), "the organisers' own\n");
+  writeFile(at("out/reports/jury.txt"), "the jury's own\n");
+  ASSERT_EQ(batch({at("input.txt"), "--out", at("out"), at("in")}).status, 0);
+  fs::remove(at("in/b.txt"));
+  fs::remove(at("in/c.txt"));
+  ASSERT_EQ(batch({at("input.txt"), "--out", at("out"), "--quiet", at("in")}).status, 0);
+  std::vector<std::string> names;
+  for (const auto& [path, bytes] : filesBelow(at("out")))
+    names.push_back(path);
+  EXPECT_EQ(names, (std::vector<std::string>{".pelvano-judge-files", "notes.txt", "reports/a.txt",
+                                             "reports/jury.txt", "scores.csv", "summary.csv"}));
+
+  // DIR inside the folder judged: the second run skips the first run's files, and says so.
+  for (int round = 0; round < 2; ++round) {
+    const ProgramRun run = batch({at("input.txt"), "--out", at("in"), "--quiet", at("in")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(readCsv(at("in/summary.csv")).size(), 2u) << round;
+    EXPECT_EQ(run.err.find("skipped \"" + at("in/scores.csv").string() +
+                           "\": an earlier run of pelvano-judge wrote it") != std::string::npos,
+              round == 1)
+        << run.err;
+  }
+}
+
+TEST_F(BatchTest, WarnsOfEveryEntryAFolderDoesNotYield) {
+  writeFile(at("input.txt"), kSmallTask);
+  fs::create_directories(at("teams/team1"));
+  writeFile(at("teams/team1/submission.txt"), kSmallAnswer);
+  const ProgramRun nested = batch({at("input.txt"), "--out", at("out"), at("teams")});
+  EXPECT_EQ(nested.status, 0);
+  EXPECT_EQ(nested.err, "pelvano-judge: warning: skipped \"" + at("teams/team1").string() +
+                            "\": a folder, and folders inside a SUBMISSION are not entered\n"
+                            "pelvano-judge: warning: the folder \"" +
+                            at("teams").string() +
+                            "\" holds no file to judge (give the files themselves, such as " +
+                            at("teams/*/*").string() +
+                            ", when they stand in folders of it)\n"
+                            "pelvano-judge: 0 judged: 0 ok, 0 rejected, 0 errors\n");
+
+  fs::create_symlink(at("nowhere.txt"), at("teams/link.txt"));
+  writeFile(at("teams/x.txt"), kSmallAnswer);
+  const ProgramRun linked = batch({at("input.txt"), "--out", at("out"), "--quiet", at("teams")});
+  EXPECT_EQ(linked.status, 0);
+  EXPECT_NE(linked.err.find("skipped \"" + at("teams/link.txt").string() + "\": a link to nothing"),
+            std::string::npos)
+      << linked.err;
+  EXPECT_EQ(readCsv(at("out/summary.csv")).size(), 2u);
+}
+
+TEST_F(BatchTest, CutsAHugeQuotedLineInTheTableButNotInTheReport) {
+  writeFile(at("input.txt"), kSmallTask);
+  const std::string junk(1 << 20, 'x');
+  writeFile(at("junk.txt"), "123456\n" + junk + "\n");
+  ASSERT_EQ(batch({at("input.txt"), "--out", at("out"), at("junk.txt")}).status, 0);
+  EXPECT_EQ(readCsv(at("out/summary.csv"))[1][5],
+            "v drugi vrstici bi moral biti niz \"Tolvarustepnik\", ne pa \"" +
+                std::string(200, 'x') + "...\" [quoted text cut: 200 of 1048576 bytes shown]");
+  EXPECT_EQ(readFile(at("out/reports/junk.txt")), evalReport(at("input.txt"), at("junk.txt")));
+}
+
+TEST_F(BatchTest, AnInterruptedRunLeavesTheEarlierOutputWholeAndNothingElse) {
+  const fs::path task = kExamples / "several-cases" / "input.txt";
+  const std::string answer = readFile(kExamples / "several-cases" / "submission.txt");
+  fs::create_directories(at("few"));
+  fs::create_directories(at("many"));
+  for (int s = 0; s < 3000; ++s)
+    writeFile(at(s < 3 ? "few" : "many") / ("s" + std::to_string(s) + ".txt"), answer);
+  const auto runInto = [&](const fs::path& out, const fs::path& in, int signal = 0,
+                           std::chrono::microseconds after = {}) {
+    return runBinary(judgeProgram(), {"batch", task, "--out", out, "--quiet", in},
+                     {std::nullopt, 0, "", signal, after});
+  };
+  ASSERT_EQ(runInto(at("complete"), at("many")).status, 0);
+  const auto complete = filesBelow(at("complete"));
+  ASSERT_EQ(runInto(at("out"), at("few")).status, 0);
+  const auto earlier = filesBelow(at("out"));
+
+  using std::chrono::milliseconds;
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    for (const milliseconds after : {milliseconds(1), milliseconds(15), milliseconds(40),
+                                     milliseconds(90), milliseconds(200), milliseconds(350)}) {
+      SCOPED_TRACE("signal " + std::to_string(signal) + " after " + std::to_string(after.count()) +
+                   " ms");
+      const ProgramRun stopped = runInto(at("out"), at("many"), signal, after);
+      const auto files = filesBelow(at("out"));
+      for (const auto& entry : fs::recursive_directory_iterator(at("out"))) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_TRUE(name.find(".tmp-") == std::string::npos &&
+                    name.find(".pelvano-judge-run-") == std::string::npos)
+            << entry.path();
+      }
+      // Either the earlier run whole, or this one whole; never a mix, never half a file.
+      if (files == complete) {
+        EXPECT_TRUE(stopped.status == 0 || stopped.status == 128 + signal) << stopped.status;
+        ASSERT_EQ(runInto(at("out"), at("few")).status, 0);
+      } else {
+        EXPECT_EQ(stopped.status, 128 + signal);
+        EXPECT_TRUE(files == earlier) << files.size() << " files";
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -12,8 +12,11 @@ namespace {
 using JudgeCommandLine = ProgramTest;
 
 TEST_F(JudgeCommandLine, HelpNamesEveryCommandAndVersionIsTheProjects) {
-  for (const std::vector<std::string>& arguments :
-       {std::vector<std::string>{"--help"}, {"batch", "--help"}, {"validate", "x", "--help"}}) {
+  for (const std::vector<std::string>& arguments : {std::vector<std::string>{"--help"},
+                                                    {"-h"},
+                                                    {"batch", "--help"},
+                                                    {"draw", "-h"},
+                                                    {"validate", "x", "--help"}}) {
     const ProgramRun help = runJudge(arguments);
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.err, "");
@@ -41,6 +44,11 @@ TEST_F(JudgeCommandLine, RefusesWhatItCannotRunWithStatus2) {
       {"batch", task, "--out", out, "--jobs=many", task},
       {"batch", task, "--out", out, "--fast", task},
       {"validate", task, task},
+      {"draw", task, task, "extra", "--out", out},
+      {"draw", task, task, "--out", out, "--out", out + "2"},
+      {"batch", task, "--out=" + out, "--out", out, task},
+      {"batch", task, "--out=", task},
+      {"visualize", task},
   };
   for (const std::vector<std::string>& arguments : cases) {
     const ProgramRun result = runJudge(arguments);

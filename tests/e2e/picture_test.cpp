@@ -3,6 +3,8 @@
 // extremes, a faulty row is marked; and the index page shows the pictures in a browser.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <random>
 #include <sstream>
@@ -190,7 +192,16 @@ TEST_F(PictureTest, DrawsEveryBlockOfTheExamples) {
     EXPECT_NE(readFile(out / "index.html").find(readFile(folder / "report.txt").substr(0, 2)),
               std::string::npos);
   }
+  // A second draw into a used folder replaces the first one's pictures whole.
+  const fs::path small = kExamples / "small-run";
+  EXPECT_EQ(draw(small / "input.txt", small / "submission.txt", at("several-cases")).status, 0);
+  EXPECT_FALSE(fs::exists(at("several-cases") / "block-2-case-1.svg"));
+  EXPECT_TRUE(fs::exists(at("several-cases") / "block-1-case-1.svg"));
   // The picture the README shows is the one the program draws now.
+  EXPECT_EQ(draw(kExamples / "several-cases" / "input.txt",
+                 kExamples / "several-cases" / "submission.txt", at("several-cases"))
+                .status,
+            0);
   EXPECT_EQ(readFile(at("several-cases") / "block-1-case-2.svg"),
             readFile(kExamples / "several-cases" / "block-1-case-2.svg"));
 }
@@ -203,7 +214,12 @@ TEST_F(PictureTest, ShowsTheRowsReadAndMarksTheFaultyRow) {
   const ProgramRun result = draw(at("input.txt"), at("submission.txt"), at("out"));
   EXPECT_EQ(result.status, 0) << result.err;
   expectPicture(at("out/block-1-case-1.svg"), populations, {{1, 1, 2, 2}, {1, 3, 3, 2}}, 2, false);
-  EXPECT_EQ(std::distance(fs::directory_iterator(at("out")), fs::directory_iterator()), 2);
+  std::vector<std::string> written;
+  for (const auto& entry : fs::directory_iterator(at("out")))
+    written.push_back(entry.path().filename().string());
+  std::sort(written.begin(), written.end());
+  EXPECT_EQ(written,
+            (std::vector<std::string>{".pelvano-judge-files", "block-1-case-1.svg", "index.html"}));
   // A fault in the first row: nothing read, the row marked.
   writeFile(at("first.txt"), kSubmissionHeader + "1\n1 1\n");
   EXPECT_EQ(draw(at("input.txt"), at("first.txt"), at("first")).status, 0);
@@ -302,6 +318,92 @@ TEST_F(PictureTest, RefusesBadInputWithoutWritingHalfOfIt) {
     EXPECT_NE(result.err.find(reason), std::string::npos) << result.err;
     EXPECT_FALSE(fs::exists(at("out"))) << reason;
   }
+}
+
+TEST_F(PictureTest, PopulationsStandWhereNoLineCrossesThem) {
+  // Two regions four cells wide: the middle of each run is a cell line.
+  const Rows populations = {{1, 2, 3, 4}, {5, 6, 7, 8}};
+  writeFile(at("input.txt"), taskText({populations}, {2}));
+  writeFile(at("submission.txt"), kSubmissionHeader + "1\n1 1 1 1\n2 2 2 2\n");
+  ASSERT_EQ(draw(at("input.txt"), at("submission.txt"), at("out")).status, 0);
+  const fs::path svg = at("out/block-1-case-1.svg");
+  const Placement grid = placementOf(svg);
+  const Image image = render(svg);
+  ASSERT_GE(grid.cell, 20);
+  const Colour line = colourOf("#bbbbbb");
+  const auto near = [](Colour a, Colour b) {
+    return std::abs(a.red - b.red) + std::abs(a.green - b.green) + std::abs(a.blue - b.blue) < 40;
+  };
+  for (int row = 0; row < 2; ++row) {
+    // The digits: the dark pixels away from the region's edge, where its marks stand.
+    int left = image.width(), right = -1, top = image.height(), bottom = -1;
+    for (int y = grid.y + row * grid.cell + grid.cell / 4 + 2;
+         y < grid.y + (row + 1) * grid.cell - grid.cell / 4 - 2; ++y) {
+      for (int x = grid.x + grid.cell / 4 + 2; x < grid.x + 4 * grid.cell - grid.cell / 4 - 2;
+           ++x) {
+        const Colour c = image.at(x, y);
+        if (c.red + c.green + c.blue < 200) {
+          left = std::min(left, x), right = std::max(right, x);
+          top = std::min(top, y), bottom = std::max(bottom, y);
+        }
+      }
+    }
+    ASSERT_GE(right, left) << "no digits in row " << row;
+    for (int y = top; y <= bottom; ++y)
+      for (int x = left; x <= right; ++x)
+        EXPECT_FALSE(near(image.at(x, y), line)) << "a cell line at " << x << "," << y;
+  }
+}
+
+TEST_F(PictureTest, ShowsWhyTheRegionCountIsNotD) {
+  // 300x300 in 300 rectangles of 20x15 cells, d = 300; one cell inside the first rectangle
+  // carries the label of the last, which then forms two regions: 301 regions.
+  Rows populations(300, std::vector<int>(300, 1)), labels = populations;
+  for (int r = 0; r < 300; ++r)
+    for (int c = 0; c < 300; ++c)
+      labels[r][c] = (r / 15) * 15 + c / 20;
+  labels[7][10] = 299;
+  writeFile(at("input.txt"), taskText({populations}, {300}));
+  writeFile(at("submission.txt"), kSubmissionHeader + "1\n" + rowsText(labels));
+  ASSERT_EQ(draw(at("input.txt"), at("submission.txt"), at("out")).status, 0);
+  const fs::path svg = at("out/block-1-case-1.svg");
+  const Placement grid = placementOf(svg);
+  const Image image = render(svg);
+  const auto dark = [&](int x, int y) {
+    const Colour c = image.at(x, y);
+    return c.red + c.green + c.blue < 200;
+  };
+  // Inside a rectangle (away from its edge), count the dark pixels of the lower halves.
+  const auto hatching = [&](int firstRow, int firstColumn) {
+    int count = 0;
+    for (int r = firstRow + 2; r < firstRow + 13; ++r)
+      for (int c = firstColumn + 2; c < firstColumn + 18; ++c)
+        for (int y = grid.y + r * grid.cell + grid.cell / 2; y < grid.y + (r + 1) * grid.cell; ++y)
+          for (int x = grid.x + c * grid.cell; x < grid.x + (c + 1) * grid.cell; ++x)
+            count += dark(x, y);
+    return count;
+  };
+  EXPECT_GT(hatching(285, 280), 100) << "the split label's rectangle is hatched";
+  EXPECT_EQ(hatching(150, 100), 0) << "a whole label's rectangle is not";
+  // The speck is ringed: dark pixels on a circle around it, well outside its cell.
+  const int cx = grid.x + 10 * grid.cell + grid.cell / 2,
+            cy = grid.y + 7 * grid.cell + grid.cell / 2;
+  int ringPixels = 0;
+  for (int y = cy - 20; y <= cy + 20; ++y)
+    for (int x = cx - 20; x <= cx + 20; ++x)
+      ringPixels += (x - cx) * (x - cx) + (y - cy) * (y - cy) > 36 && dark(x, y);
+  EXPECT_GT(ringPixels, 20);
+  // And the picture says which label is split and how large its parts are.
+  const ProgramRun python = runBinary(
+      PELVANO_PYTHON,
+      {"-c",
+       "import sys, xml.etree.ElementTree as tree\n"
+       "for e in tree.parse(sys.argv[1]).iter('{http://www.w3.org/2000/svg}text'): print(e.text)\n",
+       svg.string()},
+      {});
+  EXPECT_NE(python.out.find("301 regions where d is 300."), std::string::npos) << python.out;
+  EXPECT_NE(python.out.find("Label 299 forms 2 regions, of 1, 300 cells."), std::string::npos)
+      << python.out;
 }
 
 }  // namespace

@@ -7,12 +7,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace pelvano::test {
@@ -79,7 +82,9 @@ class ProgramTest : public ::testing::Test {
   struct RunOptions {
     std::optional<rlim_t> addressSpace;
     unsigned hangSeconds = 0;
-    std::string input;  // the file standard input reads, /dev/null if empty
+    std::string input;   // the file standard input reads, /dev/null if empty
+    int killSignal = 0;  // if not 0, sent to the program after `killAfter`
+    std::chrono::microseconds killAfter{0};
   };
 
   ProgramRun runBinary(const std::string& binary, const std::vector<std::string>& arguments,
@@ -106,6 +111,10 @@ class ProgramTest : public ::testing::Test {
       if (options.hangSeconds > 0) ::alarm(options.hangSeconds);
       ::execv(argv[0], argv.data());
       ::_exit(127);
+    }
+    if (options.killSignal != 0) {
+      std::this_thread::sleep_for(options.killAfter);
+      ::kill(child, options.killSignal);
     }
     int status = 0;
     rusage usage{};

@@ -90,5 +90,25 @@ TEST_F(Validator, RunsFromTheShippedProblemPackageAsAContestSystemWould) {
             readFile(fs::path(PELVANO_EXAMPLES) / "several-cases" / "report.txt"));
 }
 
+TEST_F(Validator, BoundsTheFeedbackWhateverTheSubmissionQuotes) {
+  // A second line of 20 MB: the team sees 200 bytes of it, the jury at most 64 KiB.
+  writeFile(at("input.txt"), kSmallTask);
+  writeFile(at("team_output"), "123456\n" + std::string(20 << 20, 'x') + "\n");
+  fs::create_directory(at("feedback"));
+  const ProgramRun result =
+      runJudge({"validate", at("input.txt"), "x", at("feedback")}, at("team_output"));
+  EXPECT_EQ(result.status, 43) << result.err;
+  const std::string line =
+      "Napaka [Pelvano:220]: v drugi vrstici bi moral biti niz \"Tolvarustepnik\", ne pa \"";
+  EXPECT_EQ(
+      readFile(at("feedback/teammessage.txt")),
+      line + std::string(200, 'x') + "...\" [quoted text cut: 200 of 20971520 bytes shown]\n");
+  const std::string judge = readFile(at("feedback/judgemessage.txt"));
+  EXPECT_LE(judge.size(), 64u * 1024);
+  EXPECT_TRUE(judge.starts_with(line + "xxx")) << judge.substr(0, 200);
+  EXPECT_TRUE(judge.ends_with(" of 20971520 bytes shown]\n-1\n"))
+      << judge.substr(judge.size() - 100);
+}
+
 }  // namespace
 }  // namespace pelvano::test

@@ -1,0 +1,127 @@
+#include "judge/output_run.h"
+
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
+#include <set>
+
+#include "judge/staged_file.h"
+#include "judge/temporary_files.h"
+
+namespace pelvano::judge {
+namespace fs = std::filesystem;
+namespace {
+
+// A record entry names a file of DIR itself, or of one folder in it, by plain names: never
+// an absolute path, "..", or anything deeper.
+bool isRunPath(const fs::path& entry) {
+  if (entry.empty() || entry.is_absolute()) return false;
+  int depth = 0;
+  for (const fs::path& part : entry) {
+    const std::string name = part.string();
+    if (name.empty() || name == "." || name == ".." || ++depth > 2) return false;
+  }
+  return true;
+}
+
+std::vector<std::string> recordEntries(const std::string& record) {
+  std::vector<std::string> entries;
+  for (std::size_t start = 0; start < record.size();) {
+    const std::size_t end = record.find('\0', start);
+    if (end == std::string::npos) break;  // an entry without its NUL was cut short
+    entries.push_back(record.substr(start, end - start));
+    start = end + 1;
+  }
+  return entries;
+}
+
+// The entries of the record in `dir` that name a place a run writes to.
+std::vector<std::string> earlierEntries(const fs::path& dir) {
+  std::ifstream file(dir / kRunRecordName, std::ios::binary);
+  const std::string record{std::istreambuf_iterator<char>(file), {}};
+  std::vector<std::string> entries = recordEntries(record);
+  std::erase_if(entries, [](const std::string& entry) { return !isRunPath(entry); });
+  return entries;
+}
+
+}  // namespace
+
+std::vector<fs::path> earlierRunFiles(const fs::path& dir) {
+  std::vector<fs::path> files;
+  for (const std::string& entry : earlierEntries(dir))
+    files.push_back(dir / entry);
+  return files;
+}
+
+OutputRun::OutputRun(fs::path dir) : dir_(std::move(dir)) {
+  std::error_code error;
+  fs::create_directories(dir_, error);
+  if (error) {
+    fail("create", dir_, error);
+    return;
+  }
+  const fs::path staging = dir_ / (".pelvano-judge-run-" + std::to_string(::getpid()));
+  createTemporary(staging, [&] { fs::create_directory(staging, error); });
+  if (error) {
+    removeTemporary(staging);
+    fail("create", staging, error);
+    return;
+  }
+  staging_ = staging;
+}
+
+OutputRun::~OutputRun() {
+  if (!staging_.empty()) removeTemporary(staging_);
+}
+
+void OutputRun::fail(const std::string& doing, const fs::path& path, std::error_code error) {
+  if (failure_.empty())
+    failure_ = "cannot " + doing + " \"" + path.string() + "\": " + error.message();
+}
+
+void OutputRun::addFolder(const std::string& relative) {
+  std::error_code error;
+  if (ok()) fs::create_directory(staging_ / relative, error);
+  if (error) fail("create", staging_ / relative, error);
+  folders_.push_back(relative);
+}
+
+fs::path OutputRun::stage(const std::string& relative) {
+  record_ += relative;
+  record_ += '\0';
+  return staging_ / relative;
+}
+
+bool OutputRun::commit() {
+  if (!ok()) return false;
+  withoutInterruption([&] {
+    std::error_code error;
+    const std::vector<std::string> files = recordEntries(record_);
+    const std::set<std::string> written(files.begin(), files.end());
+    for (const std::string& earlier : earlierEntries(dir_)) {
+      if (written.contains(earlier)) continue;
+      // A folder of the entry's that is a link might lead out of DIR: nothing there is ours.
+      const fs::path folder = fs::path(earlier).parent_path();
+      if (!folder.empty() && !fs::is_directory(fs::symlink_status(dir_ / folder, error))) continue;
+      if (fs::is_regular_file(fs::symlink_status(dir_ / earlier, error))) {
+        fs::remove(dir_ / earlier, error);
+      }
+    }
+    for (const std::string& folder : folders_) {
+      fs::create_directories(dir_ / folder, error);
+      if (error) return fail("create", dir_ / folder, error);
+    }
+    for (const std::string& file : files) {
+      fs::rename(staging_ / file, dir_ / file, error);
+      if (error) return fail("move a file to", dir_ / file, error);
+    }
+    const std::string recorded = writeWholeFile(dir_ / kRunRecordName, {record_});
+    if (!recorded.empty() && failure_.empty()) failure_ = recorded;
+  });
+  removeTemporary(staging_);
+  staging_.clear();
+  return ok();
+}
+
+}  // namespace pelvano::judge
