@@ -1,6 +1,7 @@
 // Times judging a contest two ways on the same files: a shell loop of `Pelvano eval` over
 // every submission, and one `pelvano-judge batch`; prints both, their ratio, the batch's
-// peak resident memory and the task's populations it holds.
+// peak resident memory and the task's populations it holds; then the batch with its
+// standings against the batch without them (--no-standings).
 //
 //   contest PELVANO_BINARY JUDGE_BINARY FOLDER RUNS
 #include <cstdio>
@@ -34,6 +35,8 @@ int main(int argc, char** argv) {
   std::vector<double> loopTimes;
   std::vector<double> batchTimes;
   std::vector<double> ratios;
+  std::vector<double> plainTimes;
+  std::vector<double> standingsRatios;
   long batchPeakKiB = 0;
   for (int run = 0; run < runs; ++run) {
     loopTimes.push_back(
@@ -49,6 +52,9 @@ int main(int argc, char** argv) {
     batchTimes.push_back(sample.seconds);
     batchPeakKiB = std::max(batchPeakKiB, sample.peakKiB);
     ratios.push_back(batchTimes.back() / loopTimes.back());
+    batch.push_back("--no-standings");
+    plainTimes.push_back(bench::runOnce(batch).seconds);
+    standingsRatios.push_back(batchTimes.back() / plainTimes.back());
   }
   // Thirty grids of 300x300 with their borders, four bytes a cell.
   const double populationsMiB = 30.0 * 302 * 302 * 4 / (1 << 20);
@@ -57,5 +63,7 @@ int main(int argc, char** argv) {
       "batch peak RSS %.1f MiB (task populations %.1f MiB)\n",
       submissions.size(), bench::median(loopTimes), bench::median(batchTimes),
       bench::median(ratios), static_cast<double>(batchPeakKiB) / 1024, populationsMiB);
+  std::printf("contest: batch with standings %.3f s, without %.3f s, ratio %.3f\n",
+              bench::median(batchTimes), bench::median(plainTimes), bench::median(standingsRatios));
   return 0;
 }

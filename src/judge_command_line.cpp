@@ -4,8 +4,11 @@
 
 #include <CLI/CLI.hpp>
 #include <array>
+#include <cmath>
+#include <cstdlib>
 #include <exception>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 #include <thread>
 
@@ -28,19 +31,34 @@ Judges submissions for the task "Tolvarustepnik" on the same checks and scoring 
 `Pelvano eval`, for organisers, contestants and contest systems.
 
 Commands:
-  batch TASK --out DIR [--jobs N] [--quiet] SUBMISSION...
+  batch TASK --out DIR [--jobs N] [--quiet] [--points P] [--reference FILE]
+        [--by-contestant] [--no-standings] SUBMISSION...
       Reads and checks TASK once, then judges every SUBMISSION (a file, or a folder:
       every regular file in it, sorted by name) on N threads (default: every core).
       Writes DIR/reports/NAME.txt (the report `Pelvano eval` writes), DIR/summary.csv
       and DIR/scores.csv, replacing whatever an earlier batch wrote into DIR. Tells on
       standard error why a submission could not be judged, and a tally at the end; a
       progress line on a terminal. --quiet silences the progress and the tally.
-      Exit 0 when every submission was judged, whatever its verdict; 3 when the task
-      fails, DIR cannot be written or a submission cannot be judged.
-  validate INPUT ANSWER FEEDBACK_DIR [FLAGS...] < SUBMISSION
-      The output validator of the ICPC/Kattis problem package format. ANSWER is not
-      read. Writes FEEDBACK_DIR/judgemessage.txt and teammessage.txt. Exit 42 when the
-      submission passes every check, 43 when a check fails, 1 for a judge error.
+      The standings: DIR/best.csv (each case's lowest spread), DIR/points.csv (each
+      case a submission answered: P * min(1, best / spread), 1 for a spread of 0),
+      DIR/standings.csv and DIR/standings.html (ranked by points; P a case, default
+      100 divided by the number of cases). --reference FILE takes the bests from a
+      best.csv or any CSV with `case,spread` columns; --by-contestant ranks each
+      contestant's best per case; --no-standings writes none of them.
+      Exit 0 when every submission was judged, whatever its verdict; 3 when the task or
+      the reference fails, DIR cannot be written or a submission cannot be judged.
+  validate INPUT ANSWER FEEDBACK_DIR [score [points P]] < SUBMISSION
+      The output validator of the ICPC/Kattis problem package format. Writes
+      FEEDBACK_DIR/judgemessage.txt and teammessage.txt. Exit 42 when the submission
+      passes every check, 43 when a check fails, 1 for a judge error. ANSWER is not
+      read, unless the flag `score` makes a scoring validator: then ANSWER is the jury's
+      submission, which must answer every case, and an accepted submission gets
+      FEEDBACK_DIR/score.txt, its points against the jury's spreads (P a case; default
+      100 divided by the number of cases). Other flags are passed over.
+  check-task [TASK]
+      The input validator of the problem package format: exit 42 when TASK (standard
+      input without it) passes every check, 43 with the failure on standard error when
+      it does not, 1 when it cannot be read.
   draw TASK SUBMISSION --out DIR
       Pictures of the submission's regions: DIR/block-K-case-N.svg for every block
       read, and DIR/index.html with the report and every picture, replacing whatever
@@ -58,7 +76,8 @@ Options take their value as `--out DIR` or `--out=DIR`, each at most once. A usa
 exits with 2.
 )";
 
-constexpr std::array<std::string_view, 4> kCommands = {"batch", "validate", "draw", "visualize"};
+constexpr std::array<std::string_view, 5> kCommands = {"batch", "validate", "draw", "visualize",
+                                                       "check-task"};
 
 struct UsageError {
   std::string message;
@@ -68,6 +87,8 @@ struct UsageError {
 struct Request {
   judge::BatchOptions batch;
   bool quiet = false;
+  bool noStandings = false;
+  std::optional<double> points;
   std::string task;
   std::string submission;
   std::string answer;
@@ -87,6 +108,9 @@ class Parser {
     addValidator(app_.add_subcommand("validate"), request);
     addDraw(request);
     addValidator(app_.add_subcommand("visualize"), request);
+    CLI::App* checkTask = app_.add_subcommand("check-task");
+    checkTask->add_option("TASK", request.task);
+    checkTask->allow_extras();
   }
 
   // Throws a CLI::ParseError (CLI::CallForHelp for help) when the words do not fit.
@@ -115,6 +139,10 @@ class Parser {
     once(batch->add_option("--out", request.out)->required());
     once(batch->add_option("--jobs", request.batch.jobs)->check(CLI::Range(1u, 1024u)));
     batch->add_flag("--quiet", request.quiet);
+    once(batch->add_option("--points", request.points)->check(CLI::PositiveNumber));
+    once(batch->add_option("--reference", request.batch.reference));
+    batch->add_flag("--by-contestant", request.batch.byContestant);
+    batch->add_flag("--no-standings", request.noStandings);
   }
 
   void addDraw(Request& request) {
@@ -136,6 +164,29 @@ class Parser {
   CLI::App app_{"pelvano-judge", "pelvano-judge"};
   std::vector<const CLI::Option*> single_;
 };
+
+// The validator flags after FEEDBACK_DIR: `score` makes a scoring validator, `points P` sets
+// a case's points; any other flag is the contest system's and is passed over.
+std::optional<judge::ValidatorScoring> validatorScoring(const Request& request) {
+  std::optional<judge::ValidatorScoring> scoring;
+  std::optional<double> points;
+  const std::vector<std::string>& flags = request.flags;
+  for (std::size_t i = 0; i < flags.size(); ++i) {
+    if (flags[i] == "score") scoring = judge::ValidatorScoring{request.answer, std::nullopt};
+    if (flags[i] != "points") continue;
+    char* end = nullptr;
+    const double value = i + 1 < flags.size() ? std::strtod(flags[i + 1].c_str(), &end) : 0;
+    if (end == nullptr || *end != '\0' || end == flags[i + 1].c_str() || !(value > 0) ||
+        !std::isfinite(value)) {
+      throw UsageError{"validate: the flag points needs a number above 0 after it"};
+    }
+    points = value;
+    ++i;
+  }
+  if (points && !scoring) throw UsageError{"validate: the flag points goes with the flag score"};
+  if (scoring) scoring->pointsPerCase = points;
+  return scoring;
+}
 
 void refuseEmpty(const std::string& value, const char* what) {
   if (value.empty()) throw UsageError{std::string(what) + " must not be empty"};
@@ -174,15 +225,30 @@ int runJudgeCommandLine(const std::vector<std::string>& arguments, std::ostream&
       request.batch.out = request.out;
       request.batch.progress = errIsTerminal && !request.quiet;
       request.batch.tally = !request.quiet;
+      request.batch.standings = !request.noStandings;
+      request.batch.pointsPerCase = request.points;
+      if (request.noStandings &&
+          (request.points || !request.batch.reference.empty() || request.batch.byContestant)) {
+        throw UsageError{"batch: --no-standings takes no --points, --reference or --by-contestant"};
+      }
       return judge::runBatch(request.batch, err);
     }
     if (command == "draw") {
       refuseEmpty(request.out, "--out");
       return pictures::runDraw(request.task, request.submission, request.out, err);
     }
+    if (command == "check-task") {
+      if (request.task.empty()) {
+        FileByteSource task(::dup(STDIN_FILENO), "standard input");
+        return judge::checkTask(task, "on standard input", err);
+      }
+      FileByteSource task(request.task);
+      return judge::checkTask(task, "\"" + request.task + "\"", err);
+    }
     FileByteSource submission(::dup(STDIN_FILENO), "standard input");
     if (command == "validate") {
-      return judge::runValidator(request.task, submission, request.feedbackDir, err);
+      return judge::runValidator(request.task, submission, request.feedbackDir, err,
+                                 validatorScoring(request));
     }
     return pictures::runVisualizer(request.task, submission, request.feedbackDir, err);
   } catch (const UsageError& usage) {

@@ -2,6 +2,8 @@
 
 #include <cstring>
 #include <exception>
+#include <fstream>
+#include <iterator>
 #include <thread>
 
 #include "evaluation.h"
@@ -12,6 +14,7 @@
 #include "judge/output_run.h"
 #include "judge/progress_line.h"
 #include "judge/staged_file.h"
+#include "judge/standings.h"
 #include "judge/submission_list.h"
 #include "judge/task_loading.h"
 
@@ -37,6 +40,7 @@ Judged judgeOne(const Task& task, const fs::path& path) {
 }
 
 enum class Verdict { kOk, kRejected, kError };
+constexpr const char* kVerdictWords[] = {"ok", "rejected", "error"};
 
 Verdict verdictOf(const Judged& judged) {
   if (!judged.error.empty()) return Verdict::kError;
@@ -66,7 +70,6 @@ class Tables {
     const std::string message = verdict == Verdict::kError ? judged.error
                                 : rejected ? boundedMessage(evaluation.outcome.failure, kQuoteLimit)
                                            : std::string();
-    constexpr const char* kVerdictWords[] = {"ok", "rejected", "error"};
     text_.clear();
     appendCsvRecord(text_, {entry.name, entry.path.string(), evaluation.contestant,
                             kVerdictWords[static_cast<int>(verdict)], code, message,
@@ -120,6 +123,33 @@ void judgeInParallel(const Task& task, const std::vector<SubmissionEntry>& entri
   }
 }
 
+// The bests of `options.reference`, if one is named; nothing, after a message on `err`, when
+// it cannot be read or is no table of bests.
+std::optional<KnownBests> readReference(const BatchOptions& options, std::ostream& err) {
+  if (options.reference.empty()) return KnownBests{};
+  std::ifstream file(options.reference, std::ios::binary);
+  const std::string table{std::istreambuf_iterator<char>(file), {}};
+  std::string error = file.bad() || !file.is_open() ? "cannot be read" : "";
+  std::optional<KnownBests> bests;
+  if (error.empty()) bests = parseKnownBests(table, error);
+  if (!bests) {
+    err << "pelvano-judge: the reference \"" << options.reference << "\" "
+        << (error == "cannot be read" ? error : "is no table of bests: " + error) << "\n";
+  }
+  return bests;
+}
+
+bool writeStandings(OutputRun& run, const Standings& standings, std::ostream& err) {
+  const Standings::Files files = standings.write();
+  for (const auto& [name, text] : {std::pair{"best.csv", &files.best},
+                                   {"points.csv", &files.points},
+                                   {"standings.csv", &files.standings},
+                                   {"standings.html", &files.page}}) {
+    if (!writeWholeFile(run.stage(name), *text, err)) return false;
+  }
+  return true;
+}
+
 bool writeReport(OutputRun& run, const SubmissionEntry& entry, const Evaluation& evaluation,
                  std::ostream& err) {
   // Written from its pieces: a message quoting a huge line is not copied again.
@@ -135,6 +165,12 @@ bool writeReport(OutputRun& run, const SubmissionEntry& entry, const Evaluation&
 int runBatch(const BatchOptions& options, std::ostream& err) {
   const TaskReading reading = loadTask(options.task, err);
   if (reading.outcome.kind != Outcome::Kind::kPassed) return kBatchFailed;
+
+  const std::optional<KnownBests> reference = readReference(options, err);
+  if (!reference) return kBatchFailed;
+  const auto caseCount = static_cast<std::int32_t>(reading.task.cases.size());
+  Standings standings({caseCount, options.pointsPerCase.value_or(100.0 / caseCount), *reference,
+                       options.byContestant});
 
   const SubmissionList list = listSubmissions(options.submissions);
   for (const std::string& warning : list.warnings)
@@ -166,14 +202,22 @@ int runBatch(const BatchOptions& options, std::ostream& err) {
             << "\" could not be judged: " << judged.error << "\n";
         status = kBatchFailed;
       }
-      tally.add(verdictOf(judged));
+      const Verdict verdict = verdictOf(judged);
+      tally.add(verdict);
       tables.add(entries[i], judged);
+      if (options.standings) {
+        standings.add(entries[i].name, judged.evaluation.contestant,
+                      kVerdictWords[static_cast<int>(verdict)],
+                      verdict == Verdict::kOk ? lowestSpreads(judged.evaluation.results)
+                                              : std::vector<CaseSpread>());
+      }
       progress.update(i + 1);
     }
     progress.finish();
     for (std::thread& worker : workers)
       worker.join();
   }
+  if (options.standings && !writeStandings(run, standings, err)) status = kBatchFailed;
   std::string failure = tables.commit();
   if (failure.empty() && !run.commit()) failure = run.failure();
   if (!failure.empty()) {

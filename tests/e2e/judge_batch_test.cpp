@@ -238,7 +238,8 @@ TEST_F(BatchTest, GivesTheSameFilesOnOneThreadAsOnFour) {
   EXPECT_EQ(batch({task, "--out", at("one"), "--jobs", "1", at("in")}).status, 0);
   EXPECT_EQ(batch({task, "--out", at("four"), "--jobs=4", at("in")}).status, 0);
   EXPECT_EQ(filesBelow(at("one")), filesBelow(at("four")));
-  EXPECT_EQ(filesBelow(at("one")).size(), 63u);  // 60 reports, two tables and the run's record
+  // 60 reports, two tables, the standings' four files and the run's record.
+  EXPECT_EQ(filesBelow(at("one")).size(), 67u);
 }
 
 TEST_F(BatchTest, ReplacesAnEarlierRunWholeAndNeverJudgesItsOwnOutput) {
@@ -256,12 +257,15 @@ TEST_F(BatchTest, ReplacesAnEarlierRunWholeAndNeverJudgesItsOwnOutput) {
   std::vector<std::string> names;
   for (const auto& [path, bytes] : filesBelow(at("out")))
     names.push_back(path);
-  EXPECT_EQ(names, (std::vector<std::string>{".pelvano-judge-files", "notes.txt", "reports/a.txt",
-                                             "reports/jury.txt", "scores.csv", "summary.csv"}));
+  EXPECT_EQ(names, (std::vector<std::string>{".pelvano-judge-files", "best.csv", "notes.txt",
+                                             "points.csv", "reports/a.txt", "reports/jury.txt",
+                                             "scores.csv", "standings.csv", "standings.html",
+                                             "summary.csv"}));
 
   // DIR inside the folder judged: the second run skips the first run's files, and says so.
   for (int round = 0; round < 2; ++round) {
-    const ProgramRun run = batch({at("input.txt"), "--out", at("in"), "--quiet", at("in")});
+    const ProgramRun run =
+        batch({at("input.txt"), "--out", at("in"), "--quiet", "--no-standings", at("in")});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(readCsv(at("in/summary.csv")).size(), 2u) << round;
     EXPECT_EQ(run.err.find("skipped \"" + at("in/scores.csv").string() +

@@ -72,22 +72,30 @@ TEST_F(Validator, CallsTheJurysErrorsJudgeErrors) {
 }
 
 TEST_F(Validator, RunsFromTheShippedProblemPackageAsAContestSystemWould) {
-  // The contest system runs the package's `run` with pelvano-judge on its PATH.
+  // The contest system runs the package's validators with pelvano-judge on its PATH: the
+  // input validator on the task file, the output validator with the package's flag `score`.
   const fs::path package = fs::path(PELVANO_EXAMPLES) / "problem-package";
   const fs::path secret = package / "data" / "secret";
   fs::create_directory(at("bin"));
   fs::create_symlink(judgeProgram(), at("bin") / "pelvano-judge");
   fs::create_directory(at("feedback"));
   const std::string path = "PATH=" + at("bin").string() + ":/usr/bin:/bin";
+  const ProgramRun input =
+      runBinary("/usr/bin/env", {path, (package / "input_validators/pelvano/run").string(), "x"},
+                {std::nullopt, 0, (secret / "several-cases.in").string()});
+  EXPECT_EQ(input.status, 42) << input.err;
+  const fs::path team = fs::path(PELVANO_EXAMPLES) / "several-cases" / "submission.txt";
   const ProgramRun result =
       runBinary("/usr/bin/env",
                 {path, (package / "output_validators" / "pelvano" / "run").string(),
                  (secret / "several-cases.in").string(), (secret / "several-cases.ans").string(),
-                 at("feedback").string()},
-                {std::nullopt, 0, (secret / "several-cases.ans").string()});
+                 at("feedback").string(), "score"},
+                {std::nullopt, 0, team.string()});
   EXPECT_EQ(result.status, 42) << result.err;
-  EXPECT_EQ(readFile(at("feedback/judgemessage.txt")),
-            readFile(fs::path(PELVANO_EXAMPLES) / "several-cases" / "report.txt"));
+  EXPECT_TRUE(
+      readFile(at("feedback/judgemessage.txt"))
+          .starts_with(readFile(fs::path(PELVANO_EXAMPLES) / "several-cases" / "report.txt")));
+  EXPECT_EQ(readFile(at("feedback/score.txt")), "4.762\n");
 }
 
 TEST_F(Validator, BoundsTheFeedbackWhateverTheSubmissionQuotes) {
