@@ -257,10 +257,10 @@ TEST_F(BatchTest, ReplacesAnEarlierRunWholeAndNeverJudgesItsOwnOutput) {
   std::vector<std::string> names;
   for (const auto& [path, bytes] : filesBelow(at("out")))
     names.push_back(path);
-  EXPECT_EQ(names, (std::vector<std::string>{".pelvano-judge-files", "best.csv", "notes.txt",
-                                             "points.csv", "reports/a.txt", "reports/jury.txt",
-                                             "scores.csv", "standings.csv", "standings.html",
-                                             "summary.csv"}));
+  EXPECT_EQ(names,
+            (std::vector<std::string>{".pelvano-judge-files", "best.csv", "notes.txt", "points.csv",
+                                      "reports/a.txt", "reports/jury.txt", "scores.csv",
+                                      "standings.csv", "standings.html", "summary.csv"}));
 
   // DIR inside the folder judged: the second run skips the first run's files, and says so.
   for (int round = 0; round < 2; ++round) {
