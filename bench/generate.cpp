@@ -6,11 +6,17 @@
 //   spaced       the standard workload with runs of blanks and tabs, and CR LF line ends
 //   blocks-1m    a few small cases answered by 1,000,000 blocks (blocks-2m: twice as many)
 //   cases-100k   100,000 cases of 1x1, answered last case first (cases-200k: twice as many)
+//   grown        the standard task answered with regions grown from 300 random seeds, of
+//                irregular shapes and sizes far apart, labelled 1 to 300 as most
+//                contestants label them
+//   mixed        the same regions under labels of 1 to 9 digits, lengths mixed
 //   contest      the standard task and 200 submissions of 3 to 5 blocks each, in
 //                submissions/, some failing a check
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -142,6 +148,102 @@ void writeContest(const fs::path& folder, int count) {
   }
 }
 
+// Each cell's region: `regions` seeds at random cells, each growing into a random cell of its
+// frontier in turn, chosen with a weight of its own (so sizes end far apart), until the grid
+// is full. Every region is connected, so there are exactly `regions` of them.
+std::vector<int> grownRegions(int side, int regions, std::mt19937& random) {
+  const int cells = side * side;
+  std::vector<int> owner(static_cast<std::size_t>(cells), -1);
+  std::vector<std::vector<int>> frontier(static_cast<std::size_t>(regions));
+  std::vector<double> weights;
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  for (int r = 0; r < regions; ++r)
+    weights.push_back(std::pow(unit(random), 4.0) + 1e-3);
+  std::discrete_distribution<int> pick(weights.begin(), weights.end());
+  int claimed = 0;
+  const auto claim = [&](int cell, int region) {
+    owner[static_cast<std::size_t>(cell)] = region;
+    ++claimed;
+    const int row = cell / side;
+    const int column = cell % side;
+    auto& edge = frontier[static_cast<std::size_t>(region)];
+    if (row > 0) edge.push_back(cell - side);
+    if (row + 1 < side) edge.push_back(cell + side);
+    if (column > 0) edge.push_back(cell - 1);
+    if (column + 1 < side) edge.push_back(cell + 1);
+  };
+  for (int r = 0; r < regions;) {
+    const int cell = static_cast<int>(random() % static_cast<unsigned>(cells));
+    if (owner[static_cast<std::size_t>(cell)] < 0) claim(cell, r++);
+  }
+  for (long tries = 0; claimed < cells && tries < 40L * cells; ++tries) {
+    const int region = pick(random);
+    auto& edge = frontier[static_cast<std::size_t>(region)];
+    while (!edge.empty()) {
+      const std::size_t at = random() % edge.size();
+      const int cell = edge[at];
+      edge[at] = edge.back();
+      edge.pop_back();
+      if (owner[static_cast<std::size_t>(cell)] < 0) {
+        claim(cell, region);
+        break;
+      }
+    }
+  }
+  // What the weighted growth left is taken by a neighbour's region, until none is left.
+  while (claimed < cells) {
+    for (int cell = 0; cell < cells; ++cell) {
+      if (owner[static_cast<std::size_t>(cell)] >= 0) continue;
+      const int row = cell / side;
+      const int column = cell % side;
+      const int neighbours[4] = {row > 0 ? cell - side : -1, row + 1 < side ? cell + side : -1,
+                                 column > 0 ? cell - 1 : -1, column + 1 < side ? cell + 1 : -1};
+      for (const int next : neighbours) {
+        if (next >= 0 && owner[static_cast<std::size_t>(next)] >= 0) {
+          owner[static_cast<std::size_t>(cell)] = owner[static_cast<std::size_t>(next)];
+          ++claimed;
+          break;
+        }
+      }
+    }
+  }
+  return owner;
+}
+
+// The standard task, each case answered by grown regions; `mixed` labels them with numbers
+// of 1 to 9 digits instead of 1 to 300.
+void writeGrown(const fs::path& folder, bool mixed) {
+  const StandardWorkload workload = standardWorkload(false);
+  std::mt19937 random(mixed ? 4242 : 2424);
+  std::string answer = workload.header;
+  for (int k = 1; k <= 30; ++k) {
+    const std::vector<int> owner = grownRegions(300, 300, random);
+    // Labels 1 to 300, or distinct numbers of a random length from 1 to 9 digits.
+    std::vector<std::string> labels;
+    std::set<std::string> taken;
+    while (labels.size() < 300) {
+      std::string label = std::to_string(labels.size() + 1);
+      if (mixed) {
+        label = std::to_string(1 + random() % 9);
+        for (unsigned digits = random() % 9; digits > 0; --digits)
+          label += static_cast<char>('0' + random() % 10);
+      }
+      if (taken.insert(label).second) labels.push_back(label);
+    }
+    answer += std::to_string(k) + "\n";
+    for (int row = 0; row < 300; ++row) {
+      for (int column = 0; column < 300; ++column) {
+        if (column > 0) answer += ' ';
+        answer += labels[static_cast<std::size_t>(owner[static_cast<std::size_t>(row * 300 + column)])];
+      }
+      answer += '\n';
+    }
+  }
+  fs::create_directories(folder);
+  writeFile(folder / "task.txt", workload.task);
+  writeFile(folder / "submission.txt", answer);
+}
+
 void writeManyBlocks(const fs::path& folder, int blocks) {
   // Three small cases and an answer for each, used in turn.
   const std::string task =
@@ -188,6 +290,8 @@ int main(int argc, char** argv) {
   writeManyBlocks(root / "blocks-2m", 2000000);
   writeManyCases(root / "cases-100k", 100000);
   writeManyCases(root / "cases-200k", 200000);
+  writeGrown(root / "grown", false);
+  writeGrown(root / "mixed", true);
   writeContest(root / "contest", 200);
   return 0;
 }
