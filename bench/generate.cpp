@@ -234,7 +234,8 @@ void writeGrown(const fs::path& folder, bool mixed) {
     for (int row = 0; row < 300; ++row) {
       for (int column = 0; column < 300; ++column) {
         if (column > 0) answer += ' ';
-        answer += labels[static_cast<std::size_t>(owner[static_cast<std::size_t>(row * 300 + column)])];
+        answer +=
+            labels[static_cast<std::size_t>(owner[static_cast<std::size_t>(row * 300 + column)])];
       }
       answer += '\n';
     }

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "evaluation.h"
+#include "evaluation/evaluation.h"
 #include "report_check.h"
 #include "trickling_source.h"  // from tests/support
 

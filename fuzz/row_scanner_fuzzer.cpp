@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "input/line_source.h"
-#include "input/row_scanner.h"
 #include "pieces.h"
+#include "platform/line_source.h"
 #include "profiled_scan.h"
+#include "readers/row_scanner.h"
 #include "reference_row_scan.h"
 
 namespace {

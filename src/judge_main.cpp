@@ -1,15 +1,14 @@
-#include <unistd.h>
-
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "judge/temporary_files.h"
-#include "judge_command_line.h"
+#include "judge/judge_command_line.h"
+#include "platform/process.h"
+#include "platform/temporary_files.h"
 
 int main(int argc, char** argv) {
   // First, before any thread starts: an interrupted run removes what it was writing.
-  pelvano::judge::removeTemporariesOnSignals();
+  pelvano::removeTemporariesOnSignals();
   return pelvano::runJudgeCommandLine(std::vector<std::string>(argv, argv + argc), std::cout,
-                                      std::cerr, ::isatty(STDERR_FILENO) == 1);
+                                      std::cerr, pelvano::standardErrorIsTerminal());
 }

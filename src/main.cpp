@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "command_line.h"
+#include "evaluation/command_line.h"
 
 int main(int argc, char** argv) {
   return pelvano::runCommandLine(std::vector<std::string>(argv, argv + argc), std::cout, std::cerr);

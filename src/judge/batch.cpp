@@ -6,17 +6,17 @@
 #include <iterator>
 #include <thread>
 
-#include "evaluation.h"
-#include "input/byte_source.h"
+#include "evaluation/evaluation.h"
 #include "judge/bounded_text.h"
 #include "judge/csv.h"
 #include "judge/judging_window.h"
 #include "judge/output_run.h"
 #include "judge/progress_line.h"
-#include "judge/staged_file.h"
 #include "judge/standings.h"
 #include "judge/submission_list.h"
 #include "judge/task_loading.h"
+#include "platform/byte_source.h"
+#include "platform/staged_file.h"
 
 namespace pelvano::judge {
 namespace fs = std::filesystem;
@@ -32,7 +32,7 @@ Judged judgeOne(const Task& task, const fs::path& path) {
   FileByteSource source(path.string());
   Judged judged{evaluateSubmission(task, source), {}};
   if (source.openError() != 0) {
-    judged.error = std::string("cannot be read: ") + std::strerror(source.openError());
+    judged.error = source.openFailure();
   } else if (judged.evaluation.outcome.kind == Outcome::Kind::kUnexpected) {
     judged.error = "unexpected failure: " + judged.evaluation.outcome.reason;
   }
@@ -145,7 +145,7 @@ bool writeStandings(OutputRun& run, const Standings& standings, std::ostream& er
                                    {"points.csv", &files.points},
                                    {"standings.csv", &files.standings},
                                    {"standings.html", &files.page}}) {
-    if (!writeWholeFile(run.stage(name), *text, err)) return false;
+    if (!writeFileOrTell(run.stage(name), *text, err)) return false;
   }
   return true;
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "evaluation.h"
+#include "evaluation/evaluation.h"
 
 namespace pelvano::judge {
 

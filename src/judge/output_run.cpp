@@ -1,13 +1,12 @@
 #include "judge/output_run.h"
 
-#include <unistd.h>
-
 #include <fstream>
 #include <iterator>
 #include <set>
 
-#include "judge/staged_file.h"
-#include "judge/temporary_files.h"
+#include "platform/process.h"
+#include "platform/staged_file.h"
+#include "platform/temporary_files.h"
 
 namespace pelvano::judge {
 namespace fs = std::filesystem;
@@ -61,7 +60,7 @@ OutputRun::OutputRun(fs::path dir) : dir_(std::move(dir)) {
     fail("create", dir_, error);
     return;
   }
-  const fs::path staging = dir_ / (".pelvano-judge-run-" + std::to_string(::getpid()));
+  const fs::path staging = dir_ / (".pelvano-judge-run-" + std::to_string(processId()));
   createTemporary(staging, [&] { fs::create_directory(staging, error); });
   if (error) {
     removeTemporary(staging);
@@ -122,6 +121,12 @@ bool OutputRun::commit() {
   removeTemporary(staging_);
   staging_.clear();
   return ok();
+}
+
+bool writeFileOrTell(const fs::path& path, std::string_view bytes, std::ostream& err) {
+  const std::string failure = writeWholeFile(path, {bytes});
+  if (!failure.empty()) err << "pelvano-judge: " << failure << "\n";
+  return failure.empty();
 }
 
 }  // namespace pelvano::judge

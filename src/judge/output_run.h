@@ -7,7 +7,9 @@
 #pragma once
 
 #include <filesystem>
+#include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pelvano::judge {
@@ -53,5 +55,9 @@ class OutputRun {
 // would lead outside DIR, or anywhere but where a run writes, is ignored); empty without a
 // record.
 std::vector<std::filesystem::path> earlierRunFiles(const std::filesystem::path& dir);
+
+// Writes a whole file through a StagedFile, telling what went wrong on `err` as
+// pelvano-judge does; false if it did.
+bool writeFileOrTell(const std::filesystem::path& path, std::string_view bytes, std::ostream& err);
 
 }  // namespace pelvano::judge

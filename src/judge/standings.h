@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "evaluation.h"
+#include "evaluation/evaluation.h"
 
 namespace pelvano::judge {
 

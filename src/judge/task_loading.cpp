@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "input/byte_source.h"
 #include "judge/bounded_text.h"
+#include "platform/byte_source.h"
 
 namespace pelvano::judge {
 
@@ -11,8 +11,7 @@ TaskReading loadTask(const std::string& path, std::ostream& err) {
   FileByteSource source(path);
   TaskReading reading = readTask(source);
   if (source.openError() != 0) {
-    err << "pelvano-judge: the task file \"" << path
-        << "\" cannot be read: " << std::strerror(source.openError()) << "\n";
+    err << "pelvano-judge: the task file \"" << path << "\" " << source.openFailure() << "\n";
     reading.outcome.kind = Outcome::Kind::kUnexpected;
   } else if (reading.outcome.kind != Outcome::Kind::kPassed) {
     err << "pelvano-judge: the task file \"" << path

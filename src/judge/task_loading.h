@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "evaluation.h"
+#include "evaluation/evaluation.h"
 
 namespace pelvano::judge {
 

@@ -3,11 +3,12 @@
 #include <cstdio>
 #include <cstring>
 
-#include "evaluation.h"
+#include "evaluation/evaluation.h"
 #include "judge/bounded_text.h"
-#include "judge/staged_file.h"
+#include "judge/output_run.h"
 #include "judge/standings.h"
 #include "judge/task_loading.h"
+#include "platform/staged_file.h"
 
 namespace pelvano::judge {
 namespace {
@@ -19,7 +20,7 @@ std::optional<std::vector<CaseSpread>> juryBests(const Task& task, const std::st
   const Evaluation jury = evaluateSubmission(task, answer);
   const std::string name = "pelvano-judge: the jury's answer \"" + answerPath + "\" ";
   if (answer.openError() != 0) {
-    err << name << "cannot be read: " << std::strerror(answer.openError()) << "\n";
+    err << name << answer.openFailure() << "\n";
     return std::nullopt;
   }
   if (jury.outcome.kind != Outcome::Kind::kPassed) {
@@ -86,24 +87,24 @@ int runValidator(const std::string& inputPath, ByteSource& submission,
                    scoring->pointsPerCase.value_or(100.0 / static_cast<double>(jury->size())));
     judgeMessage += scored.table;
   }
-  const bool judgeWritten = writeWholeFile(feedbackDir / "judgemessage.txt", judgeMessage, err);
+  const bool judgeWritten = writeFileOrTell(feedbackDir / "judgemessage.txt", judgeMessage, err);
   switch (evaluation.outcome.kind) {
     case Outcome::Kind::kPassed:
-      if (!writeWholeFile(feedbackDir / "teammessage.txt",
-                          boundedReport(evaluation, kJudgeMessageLimit), err) ||
+      if (!writeFileOrTell(feedbackDir / "teammessage.txt",
+                           boundedReport(evaluation, kJudgeMessageLimit), err) ||
           !judgeWritten) {
         break;
       }
       // A scoring validator always writes its score: without score.txt, an accepted
       // submission would get full marks.
       if (jury &&
-          !writeWholeFile(feedbackDir / "score.txt", formatPoints(scored.points) + '\n', err)) {
+          !writeFileOrTell(feedbackDir / "score.txt", formatPoints(scored.points) + '\n', err)) {
         break;
       }
       return kValidatorAccepted;
     case Outcome::Kind::kRejected:
-      if (!writeWholeFile(feedbackDir / "teammessage.txt",
-                          boundedFirstLine(evaluation.outcome, kQuoteLimit) + '\n', err) ||
+      if (!writeFileOrTell(feedbackDir / "teammessage.txt",
+                           boundedFirstLine(evaluation.outcome, kQuoteLimit) + '\n', err) ||
           !judgeWritten) {
         break;
       }
@@ -118,8 +119,7 @@ int runValidator(const std::string& inputPath, ByteSource& submission,
 int checkTask(FileByteSource& task, const std::string& name, std::ostream& err) {
   const TaskReading reading = readTask(task);
   if (task.openError() != 0) {
-    err << "pelvano-judge: the task file " << name
-        << " cannot be read: " << std::strerror(task.openError()) << "\n";
+    err << "pelvano-judge: the task file " << name << " " << task.openFailure() << "\n";
     return kValidatorJudgeError;
   }
   switch (reading.outcome.kind) {

@@ -8,7 +8,7 @@
 #include <ostream>
 #include <string>
 
-#include "input/byte_source.h"
+#include "platform/byte_source.h"
 
 namespace pelvano::judge {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "input/arrangement.h"
+#include "task/arrangement.h"
 
 namespace pelvano::pictures {
 
@@ -55,7 +55,7 @@ void PictureCollector::gridFailed(Arrangement& arrangement) {
   // The rows read whole, in a grid of their own with the border that ends every run.
   const std::int32_t rows = arrangement.rowsRead();
   const LabelGrid labels = arrangement.labels();
-  labelCopy_.assign(LabelGrid::cellCount(labels.width(), rows), -1);
+  labelCopy_.assign(LabelGrid::cellCount(labels.width(), rows), kRowEnd);
   const LabelGrid read(labelCopy_.data(), labels.width(), rows);
   for (std::int32_t row = 0; row < rows; ++row)
     std::copy_n(labels.row(row), labels.width(), read.row(row));

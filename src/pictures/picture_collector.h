@@ -5,7 +5,7 @@
 #include <functional>
 #include <optional>
 
-#include "evaluation.h"
+#include "evaluation/evaluation.h"
 #include "pictures/block_picture.h"
 #include "scoring/region_finder.h"
 

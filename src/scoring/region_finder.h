@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "input/grid.h"
+#include "task/grid.h"
 
 namespace pelvano {
 

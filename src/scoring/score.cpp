@@ -1,6 +1,6 @@
 #include "scoring/score.h"
 
-#include "check_failure.h"
+#include "task/check_failure.h"
 
 namespace pelvano {
 

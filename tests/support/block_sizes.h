@@ -5,11 +5,11 @@
 #include <cstddef>
 #include <vector>
 
-#include "input/line_source.h"
+#include "platform/line_source.h"
 
 namespace pelvano::test {
 
 inline const std::vector<std::size_t> kBlockSizes = {1, 2, 3,  4,
-                                                     5, 7, 11, LineSource::kDefaultBlockSize};
+                                                     5, 7, 11, LineSource::kDefaultChunkSize};
 
 }  // namespace pelvano::test

@@ -5,23 +5,24 @@
 #include <cstdint>
 #include <vector>
 
-#include "input/grid.h"
 #include "sample_files.h"
+#include "task/grid.h"
 
 namespace pelvano::test {
 
+template <class Grid>
 class GridCells {
  public:
   GridCells(const Rows& rows, std::int32_t border)
       : width_(static_cast<std::int32_t>(rows[0].size())),
         height_(static_cast<std::int32_t>(rows.size())),
-        cells_(PaddedGrid::cellCount(width_, height_), border) {
+        cells_(Grid::cellCount(width_, height_), border) {
     for (std::int32_t r = 0; r < height_; ++r) {
       for (std::int32_t c = 0; c < width_; ++c)
         grid().row(r)[c] = rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
     }
   }
-  PaddedGrid grid() { return PaddedGrid(cells_.data(), width_, height_); }
+  Grid grid() { return Grid(cells_.data(), width_, height_); }
 
  private:
   std::int32_t width_;

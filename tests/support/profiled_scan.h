@@ -4,14 +4,14 @@
 
 #include <cstdint>
 
-#include "input/row_scanner.h"
+#include "readers/row_scanner.h"
 
 namespace pelvano::test {
 
 template <class FailureHandler>
 void scanRowAs(const RowProfile& profile, LineSource& source, std::int32_t* out, std::int32_t width,
                std::int64_t& runningTotal, FailureHandler&& fail) {
-  if (profile.keepsTotal) {
+  if (profile.rules.keepsTotal) {
     scanRow<kPopulationRows>(source, out, width, runningTotal, fail);
   } else if (profile.repeatsOften) {
     scanRow<kLongLabelRows>(source, out, width, runningTotal, fail);

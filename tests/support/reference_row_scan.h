@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "input/row_scanner.h"
+#include "readers/row_scanner.h"
 
 namespace pelvano::test {
 
@@ -42,9 +42,9 @@ inline RowOutcome referenceScan(std::string_view line, std::int32_t width,
       }
       value = value * 10 + (c - '0');
     }
-    if (value > profile.limit) return refuse(RowFailure::kTooLarge, j + 1);
+    if (value > profile.rules.limit) return refuse(RowFailure::kTooLarge, j + 1);
     outcome.numbers.push_back(static_cast<std::int32_t>(value));
-    if (profile.keepsTotal && (total += value) > kTotalLimit) {
+    if (profile.rules.keepsTotal && (total += value) > kMaxTotalPopulation) {
       return refuse(RowFailure::kTotal, j + 1);
     }
   }

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "evaluation.h"
-#include "input/byte_source.h"
+#include "evaluation/evaluation.h"
+#include "platform/byte_source.h"
 
 namespace pelvano::test {
 

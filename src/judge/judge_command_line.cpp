@@ -1,0 +1,265 @@
+#include "judge/judge_command_line.h"
+
+#include <CLI/CLI.hpp>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <exception>
+#include <filesystem>
+#include <optional>
+#include <string_view>
+#include <thread>
+
+#include "judge/batch.h"
+#include "judge/drawing.h"
+#include "judge/validator.h"
+#include "platform/byte_source.h"
+
+#ifndef PELVANO_VERSION
+#error "the build names the version"
+#endif
+
+namespace pelvano {
+namespace {
+
+constexpr std::string_view kHelp =
+    R"(Usage: pelvano-judge COMMAND [ARGUMENTS]
+
+Judges submissions for the task "Tolvarustepnik" on the same checks and scoring as
+`Pelvano eval`, for organisers, contestants and contest systems.
+
+Commands:
+  batch TASK --out DIR [--jobs N] [--quiet] [--points P] [--reference FILE]
+        [--by-contestant] [--no-standings] SUBMISSION...
+      Reads and checks TASK once, then judges every SUBMISSION (a file, or a folder:
+      every regular file in it, sorted by name) on N threads (default: every core).
+      Writes DIR/reports/NAME.txt (the report `Pelvano eval` writes), DIR/summary.csv
+      and DIR/scores.csv, replacing whatever an earlier batch wrote into DIR. Tells on
+      standard error why a submission could not be judged, and a tally at the end; a
+      progress line on a terminal. --quiet silences the progress and the tally.
+      The standings: DIR/best.csv (each case's lowest spread), DIR/points.csv (each
+      case a submission answered: P * min(1, best / spread), 1 for a spread of 0),
+      DIR/standings.csv and DIR/standings.html (ranked by points; P a case, default
+      100 divided by the number of cases). --reference FILE takes the bests from a
+      best.csv or any CSV with `case,spread` columns; --by-contestant ranks each
+      contestant's best per case; --no-standings writes none of them.
+      Exit 0 when every submission was judged, whatever its verdict; 3 when the task or
+      the reference fails, DIR cannot be written or a submission cannot be judged.
+  validate INPUT ANSWER FEEDBACK_DIR [score [points P]] < SUBMISSION
+      The output validator of the ICPC/Kattis problem package format. Writes
+      FEEDBACK_DIR/judgemessage.txt and teammessage.txt. Exit 42 when the submission
+      passes every check, 43 when a check fails, 1 for a judge error. ANSWER is not
+      read, unless the flag `score` makes a scoring validator: then ANSWER is the jury's
+      submission, which must answer every case, and an accepted submission gets
+      FEEDBACK_DIR/score.txt, its points against the jury's spreads (P a case; default
+      100 divided by the number of cases). Other flags are passed over.
+  check-task [TASK]
+      The input validator of the problem package format: exit 42 when TASK (standard
+      input without it) passes every check, 43 with the failure on standard error when
+      it does not, 1 when it cannot be read.
+  draw TASK SUBMISSION --out DIR
+      Pictures of the submission's regions: DIR/block-K-case-N.svg for every block
+      read, and DIR/index.html with the report and every picture, replacing whatever
+      an earlier draw wrote into DIR. Exit 0, or 3 when the task fails or DIR or the
+      submission cannot be used.
+  visualize INPUT ANSWER FEEDBACK_DIR < SUBMISSION
+      The output visualizer of the problem package format: every block's picture in
+      FEEDBACK_DIR/teamimage.svg. Exit 0, or 1 when the image cannot be written.
+
+Options:
+  -h, --help   show this help and exit
+  --version    show the version and exit
+
+Options take their value as `--out DIR` or `--out=DIR`, each at most once. A usage error
+exits with 2.
+)";
+
+constexpr std::array<std::string_view, 5> kCommands = {"batch", "validate", "draw", "visualize",
+                                                       "check-task"};
+
+struct UsageError {
+  std::string message;
+};
+
+// What a command line asks for, filled in by the parser.
+struct Request {
+  judge::BatchOptions batch;
+  bool quiet = false;
+  bool noStandings = false;
+  std::optional<double> points;
+  std::string task;
+  std::string submission;
+  std::string answer;
+  std::string feedbackDir;
+  std::vector<std::string> flags;  // the validator flags after FEEDBACK_DIR
+  std::string out;
+};
+
+// The parser of every command: subcommands, `--opt value` and `--opt=value`, a repeated
+// option refused, -h and --help anywhere before `--`.
+class Parser {
+ public:
+  explicit Parser(Request& request) {
+    app_.set_help_flag("-h,--help");
+    app_.require_subcommand(1);
+    addBatch(request);
+    addValidator(app_.add_subcommand("validate"), request);
+    addDraw(request);
+    addValidator(app_.add_subcommand("visualize"), request);
+    CLI::App* checkTask = app_.add_subcommand("check-task");
+    checkTask->add_option("TASK", request.task);
+    checkTask->allow_extras();
+  }
+
+  // Throws a CLI::ParseError (CLI::CallForHelp for help) when the words do not fit.
+  std::string parse(const std::vector<std::string>& arguments) {
+    std::vector<const char*> argv;
+    for (const std::string& argument : arguments)
+      argv.push_back(argument.c_str());
+    app_.parse(static_cast<int>(argv.size()), argv.data());
+    for (const CLI::Option* option : single_) {
+      if (option->count() > 1) throw UsageError{option->get_name() + " is given more than once"};
+    }
+    return app_.get_subcommands().front()->get_name();
+  }
+
+ private:
+  // An option that may stand once: given twice, the command line is refused after parsing.
+  CLI::Option* once(CLI::Option* option) {
+    single_.push_back(option);
+    return option->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  }
+
+  void addBatch(Request& request) {
+    CLI::App* batch = app_.add_subcommand("batch");
+    batch->add_option("TASK", request.batch.task)->required();
+    batch->add_option("SUBMISSION", request.batch.submissions)->required();
+    once(batch->add_option("--out", request.out)->required());
+    once(batch->add_option("--jobs", request.batch.jobs)->check(CLI::Range(1u, 1024u)));
+    batch->add_flag("--quiet", request.quiet);
+    once(batch->add_option("--points", request.points)->check(CLI::PositiveNumber));
+    once(batch->add_option("--reference", request.batch.reference));
+    batch->add_flag("--by-contestant", request.batch.byContestant);
+    batch->add_flag("--no-standings", request.noStandings);
+  }
+
+  void addDraw(Request& request) {
+    CLI::App* draw = app_.add_subcommand("draw");
+    draw->add_option("TASK", request.task)->required();
+    draw->add_option("SUBMISSION", request.submission)->required();
+    once(draw->add_option("--out", request.out)->required());
+  }
+
+  // INPUT ANSWER FEEDBACK_DIR, then whatever the contest system adds.
+  static void addValidator(CLI::App* command, Request& request) {
+    command->add_option("INPUT", request.task)->required();
+    command->add_option("ANSWER", request.answer)->required();
+    command->add_option("FEEDBACK_DIR", request.feedbackDir)->required();
+    command->add_option("FLAGS", request.flags);
+    command->allow_extras();
+  }
+
+  CLI::App app_{"pelvano-judge", "pelvano-judge"};
+  std::vector<const CLI::Option*> single_;
+};
+
+// The validator flags after FEEDBACK_DIR: `score` makes a scoring validator, `points P` sets
+// a case's points; any other flag is the contest system's and is passed over.
+std::optional<judge::ValidatorScoring> validatorScoring(const Request& request) {
+  std::optional<judge::ValidatorScoring> scoring;
+  std::optional<double> points;
+  const std::vector<std::string>& flags = request.flags;
+  for (std::size_t i = 0; i < flags.size(); ++i) {
+    if (flags[i] == "score") scoring = judge::ValidatorScoring{request.answer, std::nullopt};
+    if (flags[i] != "points") continue;
+    char* end = nullptr;
+    const double value = i + 1 < flags.size() ? std::strtod(flags[i + 1].c_str(), &end) : 0;
+    if (end == nullptr || *end != '\0' || end == flags[i + 1].c_str() || !(value > 0) ||
+        !std::isfinite(value)) {
+      throw UsageError{"validate: the flag points needs a number above 0 after it"};
+    }
+    points = value;
+    ++i;
+  }
+  if (points && !scoring) throw UsageError{"validate: the flag points goes with the flag score"};
+  if (scoring) scoring->pointsPerCase = points;
+  return scoring;
+}
+
+void refuseEmpty(const std::string& value, const char* what) {
+  if (value.empty()) throw UsageError{std::string(what) + " must not be empty"};
+}
+
+}  // namespace
+
+int runJudgeCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
+                        std::ostream& err, bool errIsTerminal) {
+  const std::string command = arguments.size() >= 2 ? arguments[1] : "";
+  if (command == "--version") {
+    out << "pelvano-judge " PELVANO_VERSION "\n";
+    return 0;
+  }
+  Request request;
+  request.batch.jobs = std::max(1u, std::thread::hardware_concurrency());
+  try {
+    const bool known = std::find(kCommands.begin(), kCommands.end(), command) != kCommands.end();
+    if (!known && !command.starts_with('-')) {
+      throw UsageError{command.empty() ? "a COMMAND is needed"
+                                       : "there is no command \"" + command + "\""};
+    }
+    Parser parser(request);
+    try {
+      parser.parse(arguments);
+    } catch (const CLI::CallForHelp&) {
+      out << kHelp;
+      return 0;
+    } catch (const CLI::ParseError& error) {
+      throw UsageError{command + ": " + error.what()};
+    } catch (const UsageError& error) {
+      throw UsageError{command + ": " + error.message};
+    }
+    if (command == "batch") {
+      refuseEmpty(request.out, "--out");
+      request.batch.out = request.out;
+      request.batch.progress = errIsTerminal && !request.quiet;
+      request.batch.tally = !request.quiet;
+      request.batch.standings = !request.noStandings;
+      request.batch.pointsPerCase = request.points;
+      if (request.noStandings &&
+          (request.points || !request.batch.reference.empty() || request.batch.byContestant)) {
+        throw UsageError{"batch: --no-standings takes no --points, --reference or --by-contestant"};
+      }
+      return judge::runBatch(request.batch, err);
+    }
+    if (command == "draw") {
+      refuseEmpty(request.out, "--out");
+      return judge::runDraw(request.task, request.submission, request.out, err);
+    }
+    if (command == "check-task") {
+      if (request.task.empty()) {
+        FileByteSource task(FileByteSource::StandardInput{});
+        return judge::checkTask(task, "on standard input", err);
+      }
+      FileByteSource task(request.task);
+      return judge::checkTask(task, "\"" + request.task + "\"", err);
+    }
+    FileByteSource submission(FileByteSource::StandardInput{});
+    if (command == "validate") {
+      return judge::runValidator(request.task, submission, request.feedbackDir, err,
+                                 validatorScoring(request));
+    }
+    return judge::runVisualizer(request.task, submission, request.feedbackDir, err);
+  } catch (const UsageError& usage) {
+    err << "pelvano-judge: " << usage.message << "\nTry 'pelvano-judge --help'.\n";
+    return kJudgeUsageError;
+  } catch (const std::exception& failure) {
+    // Outside any one evaluation (a thread that cannot be started, memory for the list of
+    // submissions): the jury's error, in each command's own status for it.
+    err << "pelvano-judge: unexpected failure: " << failure.what() << "\n";
+    return command == "validate"    ? judge::kValidatorJudgeError
+           : command == "visualize" ? 1
+                                    : judge::kBatchFailed;
+  }
+}
+
+}  // namespace pelvano

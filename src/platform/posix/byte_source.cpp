@@ -1,0 +1,76 @@
+#include "platform/byte_source.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
+#include <system_error>
+
+namespace pelvano {
+
+FileByteSource::FileByteSource(StandardInput)
+    : path_("standard input"), descriptor_(::dup(STDIN_FILENO)), opened_(true) {}
+
+std::string FileByteSource::openFailure() const {
+  if (openError_ == 0) return {};
+  return std::string("cannot be read: ") + std::strerror(openError_);
+}
+
+FileByteSource::~FileByteSource() {
+  close();
+}
+
+void FileByteSource::open() {
+  opened_ = true;
+  descriptor_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+  if (descriptor_ < 0) {
+    openError_ = errno;
+    return;
+  }
+  struct stat status {};
+  if (::fstat(descriptor_, &status) != 0 || S_ISDIR(status.st_mode)) {
+    openError_ = S_ISDIR(status.st_mode) ? EISDIR : errno;
+    close();
+    return;
+  }
+  if (S_ISREG(status.st_mode)) remaining_ = static_cast<std::size_t>(status.st_size);
+}
+
+void FileByteSource::close() {
+  opened_ = true;
+  if (descriptor_ >= 0) ::close(descriptor_);
+  descriptor_ = -1;
+}
+
+std::size_t FileByteSource::read(char* into, std::size_t capacity) {
+  if (!opened_) open();
+  if (descriptor_ < 0) return 0;
+  for (;;) {
+    const ssize_t count = ::read(descriptor_, into, capacity);
+    if (count >= 0) {
+      remaining_ -= std::min(remaining_, static_cast<std::size_t>(count));
+      return static_cast<std::size_t>(count);
+    }
+    if (errno != EINTR) throw std::system_error(errno, std::generic_category(), path_);
+  }
+}
+
+std::size_t StreamByteSource::read(char* into, std::size_t capacity) {
+  stream_.read(into, static_cast<std::streamsize>(capacity));
+  if (stream_.bad()) throw std::runtime_error("input stream failed");
+  return static_cast<std::size_t>(stream_.gcount());
+}
+
+std::size_t MemoryByteSource::read(char* into, std::size_t capacity) {
+  const std::size_t count = std::min(capacity, rest_.size());
+  if (count == 0) return 0;
+  std::memcpy(into, rest_.data(), count);
+  rest_.remove_prefix(count);
+  return count;
+}
+
+}  // namespace pelvano

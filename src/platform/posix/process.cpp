@@ -1,0 +1,15 @@
+#include "platform/process.h"
+
+#include <unistd.h>
+
+namespace pelvano {
+
+int processId() {
+  return static_cast<int>(::getpid());
+}
+
+bool standardErrorIsTerminal() {
+  return ::isatty(STDERR_FILENO) == 1;
+}
+
+}  // namespace pelvano

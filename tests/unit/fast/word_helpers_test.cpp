@@ -1,0 +1,136 @@
+// The scanner's helpers that read sixteen bytes at once, each way they are built, against plain
+// byte-by-byte statements, at every offset of a buffer.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "fast/blank_run.h"
+#include "fast/one_digit_row.h"
+#include "readers/row_scanner.h"
+
+namespace pelvano::test {
+namespace {
+
+int spacesAndTabsByBytes(const char* p, int window) {
+  int count = 0;
+  while (count < window && (p[count] == ' ' || p[count] == '\t'))
+    ++count;
+  return count;
+}
+
+// Bytes next to blanks and tabs in value, or sharing their bits: a carry or a wide compare that
+// crosses a byte shows on them.
+const char kAlphabet[] = {' ', '\t', ' ',    '\t',   '\r',   '\n',   '\v',   '\0',   '0',   '9',
+                          ')', '!',  '\x89', '\xa0', '\x08', '\x21', '\x29', '\x7f', '\xff'};
+
+std::string randomBytes(std::mt19937& random, std::size_t size) {
+  std::string bytes(size, ' ');
+  for (char& byte : bytes)
+    byte = kAlphabet[random() % sizeof kAlphabet];
+  return bytes;
+}
+
+TEST(WordHelpers, CountSpacesAndTabsAsTheBytesSay) {
+  std::mt19937 random(3);
+  for (int round = 0; round < 2000; ++round) {
+    const std::string bytes = randomBytes(random, 48);
+    for (std::size_t at = 0; at + 16 <= bytes.size(); ++at) {
+      const char* p = bytes.data() + at;
+      EXPECT_EQ(blank_run::leadingSpacesAndTabsInWord(p), spacesAndTabsByBytes(p, 8)) << at;
+#if defined(__SSE2__)
+      EXPECT_EQ(blank_run::leadingSpacesAndTabsInVector(p), spacesAndTabsByBytes(p, 16)) << at;
+#endif
+    }
+  }
+}
+
+TEST(WordHelpers, MatchLeadingBytesAsTheBytesSay) {
+  std::mt19937 random(4);
+  for (int round = 0; round < 500; ++round) {
+    // Remembered digits, and text that often starts with them.
+    std::string digits(16, '0');
+    for (char& digit : digits)
+      digit = static_cast<char>('0' + random() % 10);
+    for (std::size_t length = 1; length <= 15; ++length) {
+      std::string text = randomBytes(random, 40);
+      const std::size_t agreeing = random() % 18;  // how many leading bytes copied
+      std::memcpy(text.data(), digits.data(), std::min(agreeing, length));
+      const bool expected = text.compare(0, length, digits, 0, length) == 0;
+      EXPECT_EQ(bytes_match::WordBytesMatch(digits.data(), length).at(text.data()), expected);
+#if defined(__SSE2__)
+      EXPECT_EQ(bytes_match::VectorBytesMatch(digits.data(), length).at(text.data()), expected);
+#endif
+    }
+  }
+}
+
+// What a row of one-digit numbers wants at byte k, and where the line feeds are, byte by byte.
+one_digit_row::ByteMasks rowMasksByBytes(const char* p) {
+  one_digit_row::ByteMasks masks{0, 0};
+  for (int k = 0; k < 16; ++k) {
+    const bool fits = k % 2 == 0 ? p[k] >= '0' && p[k] <= '9' : p[k] == ' ';
+    masks.fitting |= static_cast<std::uint32_t>(fits) << k;
+    masks.lineFeeds |= static_cast<std::uint32_t>(p[k] == '\n') << k;
+  }
+  return masks;
+}
+
+// Which bytes fit a pattern of a grid's rows: a digit at an even k, the pattern's byte at an odd.
+std::uint32_t fittingByBytes(const char* p, const char* pattern) {
+  std::uint32_t fitting = 0;
+  for (int k = 0; k < 16; ++k) {
+    const bool fits = k % 2 == 0 ? p[k] >= '0' && p[k] <= '9' : p[k] == pattern[k];
+    fitting |= static_cast<std::uint32_t>(fits) << k;
+  }
+  return fitting;
+}
+
+TEST(WordHelpers, FindOneDigitRowBytesAsTheBytesSay) {
+  // Rows of two numbers: a line feed at every fourth byte.
+  const std::string pattern = "0 0\n0 0\n0 0\n0 0\n";
+  // Every byte value at every position, next to the bytes of a fitting row.
+  std::string bytes(48, ' ');
+  for (int value = 0; value < 256; ++value) {
+    for (std::size_t at = 0; at < 16; ++at) {
+      for (std::size_t k = 0; k < bytes.size(); ++k)
+        bytes[k] = k % 2 == 0 ? static_cast<char>('0' + k % 10) : ' ';
+      bytes[at] = static_cast<char>(value);
+      for (std::size_t start = 0; start < 2; ++start) {
+        const char* p = bytes.data() + start;
+        const one_digit_row::ByteMasks expected = rowMasksByBytes(p);
+        const one_digit_row::ByteMasks words = one_digit_row::WordRowBytes::masksAt(p);
+        EXPECT_EQ(words.fitting, expected.fitting) << value << " at " << at;
+        EXPECT_EQ(words.lineFeeds, expected.lineFeeds) << value << " at " << at;
+        const std::uint32_t fitting = fittingByBytes(p, pattern.data());
+        EXPECT_EQ(one_digit_row::WordRowBytes::fittingAt(p, pattern.data()), fitting)
+            << value << " at " << at;
+#if defined(__SSE2__)
+        const one_digit_row::ByteMasks vector = one_digit_row::VectorRowBytes::masksAt(p);
+        EXPECT_EQ(vector.fitting, expected.fitting) << value << " at " << at;
+        EXPECT_EQ(vector.lineFeeds, expected.lineFeeds) << value << " at " << at;
+        EXPECT_EQ(one_digit_row::VectorRowBytes::fittingAt(p, pattern.data()), fitting)
+            << value << " at " << at;
+#endif
+      }
+    }
+  }
+}
+
+TEST(WordHelpers, StoreEightOneDigitNumbers) {
+  const std::string row = "0 9 1 8 2 7 3 6\n";
+  const std::vector<std::int32_t> expected = {0, 9, 1, 8, 2, 7, 3, 6};
+  std::vector<std::int32_t> words(8, -1);
+  one_digit_row::WordRowBytes::storeEight(row.data(), words.data());
+  EXPECT_EQ(words, expected);
+#if defined(__SSE2__)
+  std::vector<std::int32_t> vector(8, -1);
+  one_digit_row::VectorRowBytes::storeEight(row.data(), vector.data());
+  EXPECT_EQ(vector, expected);
+#endif
+}
+
+}  // namespace
+}  // namespace pelvano::test
