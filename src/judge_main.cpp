@@ -9,6 +9,6 @@
 int main(int argc, char** argv) {
   // First, before any thread starts: an interrupted run removes what it was writing.
   pelvano::removeTemporariesOnSignals();
-  return pelvano::runJudgeCommandLine(std::vector<std::string>(argv, argv + argc), std::cout,
-                                      std::cerr, pelvano::standardErrorIsTerminal());
+  return pelvano::runJudgeCommandLine(pelvano::programArguments(argc, argv), std::cout, std::cerr,
+                                      pelvano::standardErrorIsTerminal());
 }

@@ -3,7 +3,8 @@
 #include <vector>
 
 #include "evaluation/command_line.h"
+#include "platform/process.h"
 
 int main(int argc, char** argv) {
-  return pelvano::runCommandLine(std::vector<std::string>(argv, argv + argc), std::cout, std::cerr);
+  return pelvano::runCommandLine(pelvano::programArguments(argc, argv), std::cout, std::cerr);
 }

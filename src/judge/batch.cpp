@@ -16,6 +16,7 @@
 #include "judge/submission_list.h"
 #include "judge/task_loading.h"
 #include "platform/byte_source.h"
+#include "platform/paths.h"
 #include "platform/staged_file.h"
 
 namespace pelvano::judge {
@@ -29,7 +30,7 @@ struct Judged {
 };
 
 Judged judgeOne(const Task& task, const fs::path& path) {
-  FileByteSource source(path.string());
+  FileByteSource source(textOf(path));
   Judged judged{evaluateSubmission(task, source), {}};
   if (source.openError() != 0) {
     judged.error = source.openFailure();
@@ -71,7 +72,7 @@ class Tables {
                                 : rejected ? boundedMessage(evaluation.outcome.failure, kQuoteLimit)
                                            : std::string();
     text_.clear();
-    appendCsvRecord(text_, {entry.name, entry.path.string(), evaluation.contestant,
+    appendCsvRecord(text_, {entry.name, textOf(entry.path), evaluation.contestant,
                             kVerdictWords[static_cast<int>(verdict)], code, message,
                             std::to_string(evaluation.results.size())});
     summary_.append(text_);
@@ -127,7 +128,7 @@ void judgeInParallel(const Task& task, const std::vector<SubmissionEntry>& entri
 // it cannot be read or is no table of bests.
 std::optional<KnownBests> readReference(const BatchOptions& options, std::ostream& err) {
   if (options.reference.empty()) return KnownBests{};
-  std::ifstream file(options.reference, std::ios::binary);
+  std::ifstream file(pathOf(options.reference), std::ios::binary);
   const std::string table{std::istreambuf_iterator<char>(file), {}};
   std::string error = file.bad() || !file.is_open() ? "cannot be read" : "";
   std::optional<KnownBests> bests;
@@ -198,7 +199,7 @@ int runBatch(const BatchOptions& options, std::ostream& err) {
       if (!writeReport(run, entries[i], judged.evaluation, err)) status = kBatchFailed;
       if (!judged.error.empty()) {
         progress.finish();
-        err << "pelvano-judge: \"" << entries[i].path.string()
+        err << "pelvano-judge: \"" << textOf(entries[i].path)
             << "\" could not be judged: " << judged.error << "\n";
         status = kBatchFailed;
       }

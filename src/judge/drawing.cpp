@@ -11,6 +11,7 @@
 #include "pictures/index_page.h"
 #include "pictures/markup_text.h"
 #include "pictures/picture_collector.h"
+#include "platform/paths.h"
 #include "platform/staged_file.h"
 
 namespace pelvano::judge {
@@ -68,7 +69,7 @@ int runDraw(const std::string& taskPath, const std::string& submissionPath, cons
     status = kDrawFailed;
   }
   const std::string page =
-      pictures::indexPage(fs::path(submissionPath).filename().string(),
+      pictures::indexPage(textOf(pathOf(submissionPath).filename()),
                           boundedReport(evaluation, kJudgeMessageLimit), entries);
   if (!writeFileOrTell(run.stage("index.html"), page, err)) status = kDrawFailed;
   if (!run.commit()) {

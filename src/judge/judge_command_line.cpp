@@ -14,6 +14,7 @@
 #include "judge/drawing.h"
 #include "judge/validator.h"
 #include "platform/byte_source.h"
+#include "platform/paths.h"
 
 #ifndef PELVANO_VERSION
 #error "the build names the version"
@@ -101,6 +102,8 @@ class Parser {
  public:
   explicit Parser(Request& request) {
     app_.set_help_flag("-h,--help");
+    // Options start with "-" everywhere: on Windows too, a path may start with "/".
+    app_.allow_windows_style_options(false);
     app_.require_subcommand(1);
     addBatch(request);
     addValidator(app_.add_subcommand("validate"), request);
@@ -220,7 +223,7 @@ int runJudgeCommandLine(const std::vector<std::string>& arguments, std::ostream&
     }
     if (command == "batch") {
       refuseEmpty(request.out, "--out");
-      request.batch.out = request.out;
+      request.batch.out = pathOf(request.out);
       request.batch.progress = errIsTerminal && !request.quiet;
       request.batch.tally = !request.quiet;
       request.batch.standings = !request.noStandings;
@@ -233,7 +236,7 @@ int runJudgeCommandLine(const std::vector<std::string>& arguments, std::ostream&
     }
     if (command == "draw") {
       refuseEmpty(request.out, "--out");
-      return judge::runDraw(request.task, request.submission, request.out, err);
+      return judge::runDraw(request.task, request.submission, pathOf(request.out), err);
     }
     if (command == "check-task") {
       if (request.task.empty()) {
@@ -245,10 +248,10 @@ int runJudgeCommandLine(const std::vector<std::string>& arguments, std::ostream&
     }
     FileByteSource submission(FileByteSource::StandardInput{});
     if (command == "validate") {
-      return judge::runValidator(request.task, submission, request.feedbackDir, err,
+      return judge::runValidator(request.task, submission, pathOf(request.feedbackDir), err,
                                  validatorScoring(request));
     }
-    return judge::runVisualizer(request.task, submission, request.feedbackDir, err);
+    return judge::runVisualizer(request.task, submission, pathOf(request.feedbackDir), err);
   } catch (const UsageError& usage) {
     err << "pelvano-judge: " << usage.message << "\nTry 'pelvano-judge --help'.\n";
     return kJudgeUsageError;

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <set>
 
+#include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/staged_file.h"
 #include "platform/temporary_files.h"
@@ -18,7 +19,7 @@ bool isRunPath(const fs::path& entry) {
   if (entry.empty() || entry.is_absolute()) return false;
   int depth = 0;
   for (const fs::path& part : entry) {
-    const std::string name = part.string();
+    const std::string name = textOf(part);
     if (name.empty() || name == "." || name == ".." || ++depth > 2) return false;
   }
   return true;
@@ -76,20 +77,20 @@ OutputRun::~OutputRun() {
 
 void OutputRun::fail(const std::string& doing, const fs::path& path, std::error_code error) {
   if (failure_.empty())
-    failure_ = "cannot " + doing + " \"" + path.string() + "\": " + error.message();
+    failure_ = "cannot " + doing + " \"" + textOf(path) + "\": " + error.message();
 }
 
 void OutputRun::addFolder(const std::string& relative) {
   std::error_code error;
-  if (ok()) fs::create_directory(staging_ / relative, error);
-  if (error) fail("create", staging_ / relative, error);
+  if (ok()) fs::create_directory(staging_ / pathOf(relative), error);
+  if (error) fail("create", staging_ / pathOf(relative), error);
   folders_.push_back(relative);
 }
 
 fs::path OutputRun::stage(const std::string& relative) {
   record_ += relative;
   record_ += '\0';
-  return staging_ / relative;
+  return staging_ / pathOf(relative);
 }
 
 bool OutputRun::commit() {
@@ -101,19 +102,19 @@ bool OutputRun::commit() {
     for (const std::string& earlier : earlierEntries(dir_)) {
       if (written.contains(earlier)) continue;
       // A folder of the entry's that is a link might lead out of DIR: nothing there is ours.
-      const fs::path folder = fs::path(earlier).parent_path();
+      const fs::path folder = pathOf(earlier).parent_path();
       if (!folder.empty() && !fs::is_directory(fs::symlink_status(dir_ / folder, error))) continue;
-      if (fs::is_regular_file(fs::symlink_status(dir_ / earlier, error))) {
-        fs::remove(dir_ / earlier, error);
+      if (fs::is_regular_file(fs::symlink_status(dir_ / pathOf(earlier), error))) {
+        fs::remove(dir_ / pathOf(earlier), error);
       }
     }
     for (const std::string& folder : folders_) {
-      fs::create_directories(dir_ / folder, error);
-      if (error) return fail("create", dir_ / folder, error);
+      fs::create_directories(dir_ / pathOf(folder), error);
+      if (error) return fail("create", dir_ / pathOf(folder), error);
     }
     for (const std::string& file : files) {
-      fs::rename(staging_ / file, dir_ / file, error);
-      if (error) return fail("move a file to", dir_ / file, error);
+      fs::rename(staging_ / pathOf(file), dir_ / pathOf(file), error);
+      if (error) return fail("move a file to", dir_ / pathOf(file), error);
     }
     const std::string recorded = writeWholeFile(dir_ / kRunRecordName, {record_});
     if (!recorded.empty() && failure_.empty()) failure_ = recorded;

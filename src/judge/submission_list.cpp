@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "judge/output_run.h"
+#include "platform/paths.h"
 
 namespace pelvano::judge {
 namespace fs = std::filesystem;
@@ -42,27 +43,27 @@ bool filesIn(const fs::path& folder, std::vector<fs::path>& files,
     }
   }
   const auto byName = [](const auto& a, const auto& b) {
-    return a.filename().string() < b.filename().string();
+    return textOf(a.filename()) < textOf(b.filename());
   };
   std::sort(files.begin(), files.end(), byName);
   std::sort(skipped.begin(), skipped.end(),
             [&](const auto& a, const auto& b) { return byName(a.first, b.first); });
   for (std::size_t i = 0; i < std::min(skipped.size(), kSkipsNamed); ++i)
-    warnings.push_back("skipped \"" + skipped[i].first.string() + "\": " + skipped[i].second);
+    warnings.push_back("skipped \"" + textOf(skipped[i].first) + "\": " + skipped[i].second);
   if (skipped.size() > kSkipsNamed) {
     warnings.push_back("skipped " + std::to_string(skipped.size() - kSkipsNamed) +
-                       " more entries of \"" + folder.string() + "\"");
+                       " more entries of \"" + textOf(folder) + "\"");
   }
   if (files.empty()) {
-    warnings.push_back("the folder \"" + folder.string() +
+    warnings.push_back("the folder \"" + textOf(folder) +
                        "\" holds no file to judge (give the files themselves, such as " +
-                       (folder / "*" / "*").string() + ", when they stand in folders of it)");
+                       textOf(folder / "*" / "*") + ", when they stand in folders of it)");
   }
   return true;
 }
 
 std::string uniqueName(const fs::path& path, std::set<std::string>& taken) {
-  std::string stem = path.stem().string();
+  std::string stem = textOf(path.stem());
   if (stem.empty() || stem == "." || stem == "..") stem = "submission";
   std::string name = stem;
   for (int copy = 2; taken.contains(name); ++copy)
@@ -79,10 +80,11 @@ SubmissionList listSubmissions(const std::vector<std::string>& arguments) {
   for (const std::string& argument : arguments) {
     std::error_code error;
     std::vector<fs::path> files;
-    if (fs::is_directory(argument, error) && filesIn(argument, files, list.warnings)) {
+    const fs::path path = pathOf(argument);
+    if (fs::is_directory(path, error) && filesIn(path, files, list.warnings)) {
       paths.insert(paths.end(), files.begin(), files.end());
     } else {
-      paths.emplace_back(argument);
+      paths.push_back(path);
     }
   }
   std::set<std::string> taken;

@@ -21,7 +21,7 @@ void prepareChunk(std::byte* chunk, std::size_t bytes) {
 }  // namespace
 
 void CellArena::FreeChunk::operator()(std::byte* chunk) const noexcept {
-  std::free(chunk);
+  freeAligned(chunk);
 }
 
 std::int32_t* CellArena::allocate(std::size_t cells) {
@@ -33,7 +33,7 @@ std::int32_t* CellArena::allocate(std::size_t cells) {
       chunkBytes *= 2;
     // Aligned to its own size (up to a huge page), so a 2 MiB chunk is one huge page.
     std::unique_ptr<std::byte[], FreeChunk> chunk(
-        static_cast<std::byte*>(std::aligned_alloc(chunkBytes, chunkBytes)));
+        static_cast<std::byte*>(allocateAligned(chunkBytes, chunkBytes)));
     if (chunk == nullptr) throw std::bad_alloc();
     prepareChunk(chunk.get(), chunkBytes);
     chunks_.push_back(std::move(chunk));

@@ -27,6 +27,12 @@ bool placeTemporary(const std::filesystem::path& path, const std::filesystem::pa
 // Removes a registered temporary (a file, or a folder with all it holds) and forgets it.
 void removeTemporary(const std::filesystem::path& path);
 
+// Removes every registered path, and keeps the lock: nothing is created or placed after it.
+// For the platform's signal handling, right before the process ends.
+void removeAllTemporaries();
+// Makes the registry, before any signal can need it.
+void readyTemporaries();
+
 // Runs `work` while no cleanup on a signal can start: a signal that comes meanwhile ends the
 // process once `work` is done. For a few quick steps that must happen all together, such as
 // moving a run's files into place.

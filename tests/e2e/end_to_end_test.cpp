@@ -180,6 +180,7 @@ void writeToPipe(const fs::path& path, const std::string& bytes) {
 }
 
 TEST_F(EndToEnd, LetsGoOfATaskPipeAtItsLastCase) {
+  PELVANO_POSIX_ONLY("a pipe whose writer waits for the reader to let go");
   // A writer that sends the task with a megabyte after its last case, then the submission:
   // unless the task's pipe is closed at the last case, the writer blocks on a full pipe
   // while the program waits for a submission nobody writes.
@@ -200,6 +201,28 @@ TEST_F(EndToEnd, LetsGoOfATaskPipeAtItsLastCase) {
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(readFile(at("report.txt")), "OK\n1\n1 7\n");
   EXPECT_TRUE(WIFEXITED(writerStatus));
+}
+
+// Contestants name files in their own letters, and a control-Z is an ordinary byte: the
+// not-a-digit check, not the end of the file (as a Windows text-mode read would have it).
+TEST_F(EndToEnd, TakesFilesNamedInAnyLettersAndEveryByteOfThem) {
+  writeFile(at("naloga-č.txt"), kSmallTask);
+  writeFile(at("rešitev.txt"), kSmallAnswer);
+  writeFile(at("ž-kontrola.txt"), kSubmissionHeader + "1\n1 1 2\n1 \x1a 2\n");
+  EXPECT_EQ(run({"eval", at("naloga-č.txt"), at("rešitev.txt"), at("poročilo.txt")}).status, 0);
+  EXPECT_EQ(readFile(at("poročilo.txt")), "OK\n1\n1 7\n");
+  run({"eval", at("naloga-č.txt"), at("ž-kontrola.txt"), at("poročilo.txt")});
+  EXPECT_EQ(readFile(at("poročilo.txt")),
+            "Napaka [Pelvano:163]: v 5. vrstici je znak s kodo 26, ki ni stevka\n-1\n");
+  const ProgramRun batch =
+      runJudge({"batch", at("naloga-č.txt"), "--out", at("izidi-š"), "--quiet", at("rešitev.txt")});
+  EXPECT_EQ(batch.status, 0) << batch.err;
+  EXPECT_EQ(readFile(at("izidi-š") / "reports" / "rešitev.txt"), "OK\n1\n1 7\n");
+  EXPECT_NE(readFile(at("izidi-š") / "summary.csv").find(at("rešitev.txt").string()),
+            std::string::npos);
+  EXPECT_EQ(
+      runJudge({"draw", at("naloga-č.txt"), at("rešitev.txt"), "--out", at("slike-đ")}).status, 0);
+  EXPECT_TRUE(fs::exists(at("slike-đ") / "block-1-case-1.svg"));
 }
 
 }  // namespace

@@ -161,6 +161,7 @@ TEST_F(HostileInput, QuotesLinesOfMegabytesWholeInTheirMessages) {
 
 #ifndef PELVANO_SANITIZED  // AddressSanitizer needs far more address space than the limit
 TEST_F(HostileInput, ReportsAnUnexpectedFailureWhenMemoryRunsOut) {
+  PELVANO_POSIX_ONLY("an address-space limit set before the program starts");
   // A block line must be held whole, as its message would quote it: 300 MB cannot be held
   // under a limit of 128 MiB.
   writeFile(at("input.txt"), kSmallTask);

@@ -3,6 +3,7 @@
 #include <sys/mman.h>
 
 #include <cstdint>
+#include <cstdlib>
 
 namespace pelvano {
 
@@ -11,6 +12,14 @@ void adviseHugePages(void* start, std::size_t bytes) {
   const std::uintptr_t begin = (first + kHugePageBytes - 1) & ~(kHugePageBytes - 1);
   const std::uintptr_t end = (first + bytes) & ~(kHugePageBytes - 1);
   if (begin < end) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+}
+
+void* allocateAligned(std::size_t alignment, std::size_t bytes) {
+  return std::aligned_alloc(alignment, bytes);
+}
+
+void freeAligned(void* memory) {
+  std::free(memory);
 }
 
 void adviseFaultIn(void* start, std::size_t bytes) {

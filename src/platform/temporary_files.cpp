@@ -1,14 +1,10 @@
 #include "platform/temporary_files.h"
 
-#include <pthread.h>
-#include <signal.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <cstdio>
 #include <mutex>
 #include <set>
-#include <thread>
+
+#include "platform/system_file.h"
 
 namespace pelvano {
 namespace fs = std::filesystem;
@@ -25,43 +21,19 @@ Registry& registry() {
   return instance;
 }
 
-sigset_t endingSignals() {
-  sigset_t signals;
-  sigemptyset(&signals);
-  for (const int signal : {SIGINT, SIGTERM, SIGHUP})
-    sigaddset(&signals, signal);
-  return signals;
-}
+}  // namespace
 
-[[noreturn]] void cleanUpAndEnd(int signal) {
+void removeAllTemporaries() {
   Registry& all = registry();
   all.lock.lock();  // kept: nothing is created or placed from here on
   for (const fs::path& path : all.paths) {
     std::error_code ignored;
     fs::remove_all(path, ignored);
   }
-  // End by the signal itself, so that the parent sees how the process ended.
-  ::signal(signal, SIG_DFL);
-  sigset_t only;
-  sigemptyset(&only);
-  sigaddset(&only, signal);
-  ::pthread_sigmask(SIG_UNBLOCK, &only, nullptr);
-  ::raise(signal);
-  ::_exit(128 + signal);
 }
 
-}  // namespace
-
-void removeTemporariesOnSignals() {
-  const sigset_t signals = endingSignals();
-  ::pthread_sigmask(SIG_BLOCK, &signals, nullptr);
-  registry();  // made before any signal can need it
-  std::thread([signals] {
-    int signal = 0;
-    while (::sigwait(&signals, &signal) != 0) {
-    }
-    cleanUpAndEnd(signal);
-  }).detach();
+void readyTemporaries() {
+  registry();
 }
 
 void createTemporary(const fs::path& path, const std::function<void()>& create) {
@@ -74,7 +46,10 @@ void createTemporary(const fs::path& path, const std::function<void()>& create) 
 bool placeTemporary(const fs::path& path, const fs::path& destination) {
   Registry& all = registry();
   std::lock_guard guard(all.lock);
-  if (std::rename(path.c_str(), destination.c_str()) != 0) return false;
+  if (const int error = system_file::replace(path, destination); error != 0) {
+    errno = error;
+    return false;
+  }
   all.paths.erase(path);
   return true;
 }

@@ -1,13 +1,11 @@
 #include "platform/staged_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 
-#include "platform/posix/descriptor.h"
+#include "platform/paths.h"
 #include "platform/process.h"
+#include "platform/system_file.h"
 #include "platform/temporary_files.h"
 
 namespace pelvano {
@@ -18,7 +16,7 @@ constexpr std::size_t kFlushBytes = std::size_t{1} << 20;
 // ".NAME.tmp-PID" beside NAME: hidden, and apart from what other processes stage there.
 std::filesystem::path temporaryName(const std::filesystem::path& path) {
   std::string name = ".";
-  name += path.filename().string();
+  name += textOf(path.filename());
   name += ".tmp-";
   name += std::to_string(processId());
   return path.parent_path() / name;
@@ -28,14 +26,12 @@ std::filesystem::path temporaryName(const std::filesystem::path& path) {
 
 StagedFile::StagedFile(std::filesystem::path path)
     : path_(std::move(path)), temporary_(temporaryName(path_)) {
-  createTemporary(temporary_, [&] {
-    descriptor_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  });
+  createTemporary(temporary_, [&] { descriptor_ = system_file::create(temporary_); });
   if (descriptor_ < 0) fail("create");
 }
 
 StagedFile::~StagedFile() {
-  if (descriptor_ >= 0) ::close(descriptor_);
+  if (descriptor_ >= 0) system_file::close(descriptor_);
   if (!temporary_.empty()) removeTemporary(temporary_);
 }
 
@@ -58,7 +54,7 @@ void StagedFile::append(std::string_view bytes) {
 
 void StagedFile::write(std::string_view bytes) {
   if (!ok()) return;
-  if (const int error = posix::writeAll(descriptor_, bytes); error != 0) {
+  if (const int error = system_file::writeAll(descriptor_, bytes); error != 0) {
     errno = error;
     fail("write");
   }
@@ -72,7 +68,10 @@ void StagedFile::flush() {
 bool StagedFile::commit() {
   flush();
   if (descriptor_ >= 0) {
-    if (::close(descriptor_) != 0) fail("write");
+    if (const int error = system_file::close(descriptor_); error != 0) {
+      errno = error;
+      fail("write");
+    }
     descriptor_ = -1;
   }
   if (!ok()) return false;
@@ -86,7 +85,7 @@ bool StagedFile::commit() {
 
 std::string StagedFile::failure() const {
   if (ok()) return {};
-  return "cannot " + doing_ + " \"" + path_.string() + "\": " + std::strerror(error_);
+  return "cannot " + doing_ + " \"" + textOf(path_) + "\": " + std::strerror(error_);
 }
 
 std::string writeWholeFile(const std::filesystem::path& path,

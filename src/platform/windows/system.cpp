@@ -1,0 +1,51 @@
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
+
+#include <cerrno>
+
+#include "platform/system_file.h"
+#include "platform/temporary_files.h"
+#include "platform/windows/wide_text.h"
+
+namespace pelvano {
+namespace {
+
+// Runs on a thread of its own when the console is interrupted (Ctrl+C, Ctrl+Break) or closed,
+// or the session ends: what the process was writing is removed, and it ends as a Ctrl+C
+// ends a console program.
+BOOL WINAPI endOnControl(DWORD) {
+  removeAllTemporaries();
+  ::ExitProcess(static_cast<UINT>(STATUS_CONTROL_C_EXIT));
+}
+
+}  // namespace
+
+void removeTemporariesOnSignals() {
+  readyTemporaries();
+  ::SetConsoleCtrlHandler(endOnControl, TRUE);
+}
+
+namespace system_file {
+
+int create(const std::filesystem::path& path) {
+  return ::_wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY | _O_NOINHERIT,
+                  _S_IREAD | _S_IWRITE);
+}
+
+int writeAll(int descriptor, std::string_view bytes) {
+  return windows::writeAll(descriptor, bytes);
+}
+
+int close(int descriptor) {
+  return ::_close(descriptor) == 0 ? 0 : errno;
+}
+
+int replace(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0) return 0;
+  return ::GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;
+}
+
+}  // namespace system_file
+}  // namespace pelvano
