@@ -7,6 +7,15 @@
 
 namespace pelvano {
 
+std::string FileByteSource::openFailure() const {
+  if (openError_ == 0) return {};
+  return std::string("cannot be read: ") + std::strerror(openError_);
+}
+
+FileByteSource::~FileByteSource() {
+  close();
+}
+
 std::size_t StreamByteSource::read(char* into, std::size_t capacity) {
   stream_.read(into, static_cast<std::streamsize>(capacity));
   if (stream_.bad()) throw std::runtime_error("input stream failed");

@@ -259,10 +259,8 @@ TEST_F(PictureTest, TheIndexPageShowsThePicturesInABrowser) {
   const fs::path shot = at("page.png");
   const ProgramRun browser =
       runBinary(PELVANO_CHROMIUM,
-                {"--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                 "--user-data-dir=" + at("profile").string(), "--window-size=900,1400",
-                 "--screenshot=" + shot.string(), "file://" + (at("out") / "index.html").string()},
+                screenshotArguments(at("profile"), "900,1400", shot,
+                                    "file://" + (at("out") / "index.html").string()),
                 {std::nullopt, 120, ""});
   ASSERT_EQ(browser.status, 0) << browser.err;
   const Image page(shot);

@@ -24,6 +24,26 @@ inline Colour colourOf(const std::string& hex) {  // "#rrggbb"
   return {channel(1), channel(3), channel(5)};
 }
 
+// The arguments that make headless Chromium, as root and with no network, save a screenshot
+// of `url` at `shot`; `profile` is a folder of its own for the browser.
+inline std::vector<std::string> screenshotArguments(const std::filesystem::path& profile,
+                                                    const std::string& windowSize,
+                                                    const std::filesystem::path& shot,
+                                                    const std::string& url) {
+  return {"--headless",
+          "--no-sandbox",
+          "--disable-gpu",
+          "--disable-quic",
+          "--no-first-run",
+          "--disable-background-networking",
+          "--disable-component-update",
+          "--disable-sync",
+          "--user-data-dir=" + profile.string(),
+          "--window-size=" + windowSize,
+          "--screenshot=" + shot.string(),
+          url};
+}
+
 class Image {
  public:
   // An empty image if the file is no PNG.

@@ -149,13 +149,11 @@ TEST_F(StandingsTest, ThePageShowsTheStandingsInABrowser) {
   writeContest();
   ASSERT_EQ(runJudge({"batch", kTask, "--out", at("out"), "--quiet", at("in")}).status, 0);
   const fs::path shot = at("page.png");
-  const ProgramRun browser = runBinary(
-      PELVANO_CHROMIUM,
-      {"--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-       "--disable-background-networking", "--disable-component-update", "--disable-sync",
-       "--user-data-dir=" + at("profile").string(), "--window-size=900,1600",
-       "--screenshot=" + shot.string(), "file://" + (at("out") / "standings.html").string()},
-      {std::nullopt, 120, ""});
+  const ProgramRun browser =
+      runBinary(PELVANO_CHROMIUM,
+                screenshotArguments(at("profile"), "900,1600", shot,
+                                    "file://" + (at("out") / "standings.html").string()),
+                {std::nullopt, 120, ""});
   ASSERT_EQ(browser.status, 0) << browser.err;
   const Image page(shot);
   ASSERT_GT(page.width(), 0);

@@ -15,15 +15,6 @@ namespace pelvano {
 FileByteSource::FileByteSource(StandardInput)
     : path_("standard input"), descriptor_(::dup(STDIN_FILENO)), opened_(true) {}
 
-std::string FileByteSource::openFailure() const {
-  if (openError_ == 0) return {};
-  return std::string("cannot be read: ") + std::strerror(openError_);
-}
-
-FileByteSource::~FileByteSource() {
-  close();
-}
-
 void FileByteSource::open() {
   opened_ = true;
   descriptor_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);

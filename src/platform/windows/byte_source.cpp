@@ -21,15 +21,6 @@ FileByteSource::FileByteSource(StandardInput)
   if (descriptor_ >= 0) ::_setmode(descriptor_, _O_BINARY);
 }
 
-std::string FileByteSource::openFailure() const {
-  if (openError_ == 0) return {};
-  return std::string("cannot be read: ") + std::strerror(openError_);
-}
-
-FileByteSource::~FileByteSource() {
-  close();
-}
-
 void FileByteSource::open() {
   opened_ = true;
   descriptor_ = ::_wopen(windows::wide(path_).c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);

@@ -12,10 +12,6 @@
 
 namespace pelvano {
 
-ReportFile::~ReportFile() {
-  if (descriptor_ >= 0) ::_close(descriptor_);
-}
-
 // In text mode, as Windows programs write text: each line ends in CR LF.
 bool ReportFile::open(const std::string& path) {
   descriptor_ =
@@ -23,24 +19,6 @@ bool ReportFile::open(const std::string& path) {
                _O_WRONLY | _O_CREAT | _O_TRUNC | _O_TEXT | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
   if (descriptor_ < 0) error_ = errno;
   return descriptor_ >= 0;
-}
-
-bool ReportFile::writeAndClose(std::initializer_list<std::string_view> pieces) {
-  for (const std::string_view piece : pieces) {
-    error_ = windows::writeAll(descriptor_, piece);
-    if (error_ != 0) return false;
-  }
-  const int descriptor = descriptor_;
-  descriptor_ = -1;
-  if (::_close(descriptor) != 0) {
-    error_ = errno;
-    return false;
-  }
-  return true;
-}
-
-std::string ReportFile::reason() const {
-  return std::strerror(error_);
 }
 
 namespace {
