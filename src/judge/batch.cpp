@@ -1,6 +1,5 @@
 #include "judge/batch.h"
 
-#include <cstring>
 #include <exception>
 #include <fstream>
 #include <iterator>

@@ -1,6 +1,5 @@
 #include "judge/drawing.h"
 
-#include <cstring>
 #include <vector>
 
 #include "evaluation/evaluation.h"
@@ -12,7 +11,6 @@
 #include "pictures/markup_text.h"
 #include "pictures/picture_collector.h"
 #include "platform/paths.h"
-#include "platform/staged_file.h"
 
 namespace pelvano::judge {
 namespace fs = std::filesystem;

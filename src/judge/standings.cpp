@@ -38,6 +38,27 @@ std::optional<std::int32_t> wholeNumber(const std::string& text, std::int32_t lo
   return value;
 }
 
+// Two lists of lowest spreads, cases ascending, merged: each case once, with the lower spread.
+std::vector<CaseSpread> lowerOfEach(const std::vector<CaseSpread>& a,
+                                    const std::vector<CaseSpread>& b) {
+  std::vector<CaseSpread> merged;
+  merged.reserve(a.size() + b.size());
+  std::size_t i = 0;
+  std::size_t j = 0;
+  while (i < a.size() || j < b.size()) {
+    if (j == b.size() || (i < a.size() && a[i].caseNumber < b[j].caseNumber)) {
+      merged.push_back(a[i++]);
+    } else if (i == a.size() || b[j].caseNumber < a[i].caseNumber) {
+      merged.push_back(b[j++]);
+    } else {
+      merged.push_back({a[i].caseNumber, std::min(a[i].spread, b[j].spread)});
+      ++i;
+      ++j;
+    }
+  }
+  return merged;
+}
+
 }  // namespace
 
 std::optional<KnownBests> parseKnownBests(std::string_view table, std::string& error) {
@@ -138,12 +159,7 @@ std::vector<Standings::Row> Standings::rankedRows(const std::vector<std::int32_t
     Row& row = rows[found->second];
     row.entries.push_back(&entry);
     if (entry.verdict == "ok") row.verdict = "ok";
-    std::vector<CaseSpread> merged = row.lowest;
-    merged.insert(merged.end(), entry.lowest.begin(), entry.lowest.end());
-    std::deque<CaseResult> asResults;
-    for (const CaseSpread& answer : merged)
-      asResults.push_back({answer.caseNumber, answer.spread});
-    row.lowest = lowestSpreads(asResults);
+    row.lowest = lowerOfEach(row.lowest, entry.lowest);
   }
   for (Row& row : rows) {
     for (const CaseSpread& answer : row.lowest) {

@@ -1,7 +1,5 @@
 #include "judge/task_loading.h"
 
-#include <cstring>
-
 #include "judge/bounded_text.h"
 #include "platform/byte_source.h"
 

@@ -1,14 +1,12 @@
 #include "judge/validator.h"
 
 #include <cstdio>
-#include <cstring>
 
 #include "evaluation/evaluation.h"
 #include "judge/bounded_text.h"
 #include "judge/output_run.h"
 #include "judge/standings.h"
 #include "judge/task_loading.h"
-#include "platform/staged_file.h"
 
 namespace pelvano::judge {
 namespace {
