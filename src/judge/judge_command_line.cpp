@@ -2,8 +2,6 @@
 
 #include <CLI/CLI.hpp>
 #include <array>
-#include <cmath>
-#include <cstdlib>
 #include <exception>
 #include <filesystem>
 #include <optional>
@@ -11,7 +9,10 @@
 #include <thread>
 
 #include "judge/batch.h"
+#include "judge/cms_checker.h"
 #include "judge/drawing.h"
+#include "judge/points_rule.h"
+#include "judge/testlib_checker.h"
 #include "judge/validator.h"
 #include "platform/byte_source.h"
 #include "platform/paths.h"
@@ -46,18 +47,32 @@ Commands:
       contestant's best per case; --no-standings writes none of them.
       Exit 0 when every submission was judged, whatever its verdict; 3 when the task or
       the reference fails, DIR cannot be written or a submission cannot be judged.
-  validate INPUT ANSWER FEEDBACK_DIR [score [points P]] < SUBMISSION
+  validate INPUT ANSWER FEEDBACK_DIR [FLAGS] < SUBMISSION
       The output validator of the ICPC/Kattis problem package format. Writes
       FEEDBACK_DIR/judgemessage.txt and teammessage.txt. Exit 42 when the submission
       passes every check, 43 when a check fails, 1 for a judge error. ANSWER is not
       read, unless the flag `score` makes a scoring validator: then ANSWER is the jury's
       submission, which must answer every case, and an accepted submission gets
-      FEEDBACK_DIR/score.txt, its points against the jury's spreads (P a case; default
-      100 divided by the number of cases). Other flags are passed over.
-  check-task [TASK]
+      FEEDBACK_DIR/score.txt, its points against the jury's spreads. The flag `points P`
+      sets P a case (a plain decimal number above 0, at most 1000000; default: 100
+      divided by the number of cases; given twice, the last wins). Every other word is
+      passed over, -h and -- among them.
+  check-task [--strict] [TASK]
       The input validator of the problem package format: exit 42 when TASK (standard
       input without it) passes every check, 43 with the failure on standard error when
-      it does not, 1 when it cannot be read.
+      it does not, 1 when it cannot be read. --strict also refuses what a jury's file
+      should not hold: leading zeros or signs, blanks but one between numbers, tabs,
+      CRs, words after a line's numbers, bytes after the last case, no final line feed.
+  cms INPUT CORRECT_OUTPUT OUTPUT
+      A checker as CMS runs one: the outcome (0 to 1, the mean share of each case's
+      points against CORRECT_OUTPUT's spreads) on standard output, the contestant's
+      message on standard error. Exit 0 whenever OUTPUT was judged, 1 for a judge error.
+  testlib [--points P] INPUT OUTPUT ANSWER [RESULT_FILE [-appes]]
+      A checker as the testlib library makes them: exit 7 with "points X ..." when
+      OUTPUT passes (P a case against ANSWER's spreads; default: 100 divided by the
+      number of cases), 1 with "wrong answer ..." when a check fails, 3 with "FAIL ..."
+      for the jury's error or words that do not fit; with RESULT_FILE the message goes
+      there (as XML with -appes).
   draw TASK SUBMISSION --out DIR
       Pictures of the submission's regions: DIR/block-K-case-N.svg for every block
       read, and DIR/index.html with the report and every picture, replacing whatever
@@ -75,8 +90,8 @@ Options take their value as `--out DIR` or `--out=DIR`, each at most once. A usa
 exits with 2.
 )";
 
-constexpr std::array<std::string_view, 5> kCommands = {"batch", "validate", "draw", "visualize",
-                                                       "check-task"};
+constexpr std::array<std::string_view, 7> kCommands = {
+    "batch", "validate", "draw", "visualize", "check-task", "cms", "testlib"};
 
 struct UsageError {
   std::string message;
@@ -87,12 +102,11 @@ struct Request {
   judge::BatchOptions batch;
   bool quiet = false;
   bool noStandings = false;
-  std::optional<double> points;
+  std::string points;
+  bool strict = false;
   std::string task;
+  std::string correct;
   std::string submission;
-  std::string answer;
-  std::string feedbackDir;
-  std::vector<std::string> flags;  // the validator flags after FEEDBACK_DIR
   std::string out;
 };
 
@@ -106,12 +120,15 @@ class Parser {
     app_.allow_windows_style_options(false);
     app_.require_subcommand(1);
     addBatch(request);
-    addValidator(app_.add_subcommand("validate"), request);
     addDraw(request);
-    addValidator(app_.add_subcommand("visualize"), request);
     CLI::App* checkTask = app_.add_subcommand("check-task");
     checkTask->add_option("TASK", request.task);
+    checkTask->add_flag("--strict", request.strict);
     checkTask->allow_extras();
+    CLI::App* cms = app_.add_subcommand("cms");
+    cms->add_option("INPUT", request.task)->required();
+    cms->add_option("CORRECT_OUTPUT", request.correct)->required();
+    cms->add_option("OUTPUT", request.submission)->required();
   }
 
   // Throws a CLI::ParseError (CLI::CallForHelp for help) when the words do not fit.
@@ -140,7 +157,7 @@ class Parser {
     once(batch->add_option("--out", request.out)->required());
     once(batch->add_option("--jobs", request.batch.jobs)->check(CLI::Range(1u, 1024u)));
     batch->add_flag("--quiet", request.quiet);
-    once(batch->add_option("--points", request.points)->check(CLI::PositiveNumber));
+    once(batch->add_option("--points", request.points));
     once(batch->add_option("--reference", request.batch.reference));
     batch->add_flag("--by-contestant", request.batch.byContestant);
     batch->add_flag("--no-standings", request.noStandings);
@@ -153,40 +170,49 @@ class Parser {
     once(draw->add_option("--out", request.out)->required());
   }
 
-  // INPUT ANSWER FEEDBACK_DIR, then whatever the contest system adds.
-  static void addValidator(CLI::App* command, Request& request) {
-    command->add_option("INPUT", request.task)->required();
-    command->add_option("ANSWER", request.answer)->required();
-    command->add_option("FEEDBACK_DIR", request.feedbackDir)->required();
-    command->add_option("FLAGS", request.flags);
-    command->allow_extras();
-  }
-
   CLI::App app_{"pelvano-judge", "pelvano-judge"};
   std::vector<const CLI::Option*> single_;
 };
 
-// The validator flags after FEEDBACK_DIR: `score` makes a scoring validator, `points P` sets
-// a case's points; any other flag is the contest system's and is passed over.
-std::optional<judge::ValidatorScoring> validatorScoring(const Request& request) {
-  std::optional<judge::ValidatorScoring> scoring;
-  std::optional<double> points;
-  const std::vector<std::string>& flags = request.flags;
-  for (std::size_t i = 0; i < flags.size(); ++i) {
-    if (flags[i] == "score") scoring = judge::ValidatorScoring{request.answer, std::nullopt};
-    if (flags[i] != "points") continue;
-    char* end = nullptr;
-    const double value = i + 1 < flags.size() ? std::strtod(flags[i + 1].c_str(), &end) : 0;
-    if (end == nullptr || *end != '\0' || end == flags[i + 1].c_str() || !(value > 0) ||
-        !std::isfinite(value)) {
-      throw UsageError{"validate: the flag points needs a number above 0 after it"};
-    }
-    points = value;
-    ++i;
+// The words of a problem package's validator or visualizer: INPUT ANSWER FEEDBACK_DIR, then
+// the flags the contest system passes, which are never options of pelvano-judge's own.
+struct PackageWords {
+  std::string input;
+  std::string answer;
+  std::string feedbackDir;
+  std::vector<std::string> flags;
+};
+PackageWords packageWords(const std::string& command, const std::vector<std::string>& arguments) {
+  if (arguments.size() < 5) {
+    throw UsageError{command + ": INPUT, ANSWER and FEEDBACK_DIR are needed"};
   }
-  if (points && !scoring) throw UsageError{"validate: the flag points goes with the flag score"};
-  if (scoring) scoring->pointsPerCase = points;
-  return scoring;
+  return {arguments[2], arguments[3], arguments[4], {arguments.begin() + 5, arguments.end()}};
+}
+
+// Help is asked for only in place of INPUT, ANSWER or FEEDBACK_DIR: a flag is never help.
+bool asksForHelp(const std::vector<std::string>& arguments) {
+  for (std::size_t i = 2; i < std::min<std::size_t>(arguments.size(), 5); ++i) {
+    if (arguments[i] == "-h" || arguments[i] == "--help") return true;
+  }
+  return false;
+}
+
+int runPackageCommand(const std::string& command, const std::vector<std::string>& arguments,
+                      std::ostream& err) {
+  const PackageWords words = packageWords(command, arguments);
+  FileByteSource submission(FileByteSource::StandardInput{});
+  if (command == "visualize") {
+    return judge::runVisualizer(words.input, submission, pathOf(words.feedbackDir), err);
+  }
+  std::string error;
+  const auto flags = judge::parseValidatorFlags(words.flags, error);
+  if (!flags) {
+    err << "pelvano-judge: validate: " << error << "\n";
+    return judge::kValidatorJudgeError;
+  }
+  std::optional<judge::ValidatorScoring> scoring;
+  if (flags->score) scoring = judge::ValidatorScoring{words.answer, flags->pointsPerCase};
+  return judge::runValidator(words.input, submission, pathOf(words.feedbackDir), err, scoring);
 }
 
 void refuseEmpty(const std::string& value, const char* what) {
@@ -210,6 +236,13 @@ int runJudgeCommandLine(const std::vector<std::string>& arguments, std::ostream&
       throw UsageError{command.empty() ? "a COMMAND is needed"
                                        : "there is no command \"" + command + "\""};
     }
+    // The contest systems' own conventions: their words are never taken for options.
+    if ((command == "validate" || command == "visualize") && !asksForHelp(arguments)) {
+      return runPackageCommand(command, arguments, err);
+    }
+    if (command == "testlib" && !asksForHelp(arguments)) {
+      return judge::runTestlibChecker({arguments.begin() + 2, arguments.end()}, err);
+    }
     Parser parser(request);
     try {
       parser.parse(arguments);
@@ -227,9 +260,17 @@ int runJudgeCommandLine(const std::vector<std::string>& arguments, std::ostream&
       request.batch.progress = errIsTerminal && !request.quiet;
       request.batch.tally = !request.quiet;
       request.batch.standings = !request.noStandings;
-      request.batch.pointsPerCase = request.points;
-      if (request.noStandings &&
-          (request.points || !request.batch.reference.empty() || request.batch.byContestant)) {
+      if (!request.points.empty()) {
+        request.batch.pointsPerCase = judge::parsePointsPerCase(request.points);
+        if (!request.batch.pointsPerCase) {
+          throw UsageError{
+              "batch: --points needs a plain decimal number above 0 and at most "
+              "1000000, not \"" +
+              request.points + "\""};
+        }
+      }
+      if (request.noStandings && (!request.points.empty() || !request.batch.reference.empty() ||
+                                  request.batch.byContestant)) {
         throw UsageError{"batch: --no-standings takes no --points, --reference or --by-contestant"};
       }
       return judge::runBatch(request.batch, err);
@@ -241,17 +282,12 @@ int runJudgeCommandLine(const std::vector<std::string>& arguments, std::ostream&
     if (command == "check-task") {
       if (request.task.empty()) {
         FileByteSource task(FileByteSource::StandardInput{});
-        return judge::checkTask(task, "on standard input", err);
+        return judge::checkTask(task, "on standard input", request.strict, err);
       }
       FileByteSource task(request.task);
-      return judge::checkTask(task, "\"" + request.task + "\"", err);
+      return judge::checkTask(task, "\"" + request.task + "\"", request.strict, err);
     }
-    FileByteSource submission(FileByteSource::StandardInput{});
-    if (command == "validate") {
-      return judge::runValidator(request.task, submission, pathOf(request.feedbackDir), err,
-                                 validatorScoring(request));
-    }
-    return judge::runVisualizer(request.task, submission, pathOf(request.feedbackDir), err);
+    return judge::runCmsChecker(request.task, request.correct, request.submission, out, err);
   } catch (const UsageError& usage) {
     err << "pelvano-judge: " << usage.message << "\nTry 'pelvano-judge --help'.\n";
     return kJudgeUsageError;
@@ -259,9 +295,9 @@ int runJudgeCommandLine(const std::vector<std::string>& arguments, std::ostream&
     // Outside any one evaluation (a thread that cannot be started, memory for the list of
     // submissions): the jury's error, in each command's own status for it.
     err << "pelvano-judge: unexpected failure: " << failure.what() << "\n";
-    return command == "validate"    ? judge::kValidatorJudgeError
-           : command == "visualize" ? 1
-                                    : judge::kBatchFailed;
+    return command == "validate" || command == "visualize" || command == "cms" ? 1
+           : command == "testlib" ? static_cast<int>(judge::TestlibVerdict::kFail)
+                                  : judge::kBatchFailed;
   }
 }
 

@@ -1,7 +1,6 @@
 #include "judge/standings.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -27,17 +26,6 @@ std::string joinedNames(const std::vector<std::string>& names) {
   return joined;
 }
 
-// A whole number from `low` to 2147483647 written in decimal digits alone.
-std::optional<std::int32_t> wholeNumber(const std::string& text, std::int32_t low) {
-  std::int32_t value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || text[0] == '-' || text[0] == '+' || error != std::errc() ||
-      end != text.data() + text.size() || value < low) {
-    return std::nullopt;
-  }
-  return value;
-}
-
 // Two lists of lowest spreads, cases ascending, merged: each case once, with the lower spread.
 std::vector<CaseSpread> lowerOfEach(const std::vector<CaseSpread>& a,
                                     const std::vector<CaseSpread>& b) {
@@ -60,71 +48,6 @@ std::vector<CaseSpread> lowerOfEach(const std::vector<CaseSpread>& a,
 }
 
 }  // namespace
-
-std::optional<KnownBests> parseKnownBests(std::string_view table, std::string& error) {
-  const auto records = parseCsv(table);
-  if (!records || records->empty()) {
-    error = records ? "it is empty" : "it is no CSV table";
-    return std::nullopt;
-  }
-  const std::vector<std::string>& header = records->front();
-  const auto column = [&](const char* name) {
-    return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) - header.begin());
-  };
-  const std::size_t caseColumn = column("case");
-  const std::size_t spreadColumn = column("spread");
-  if (caseColumn == header.size() || spreadColumn == header.size()) {
-    error = "its first line names no columns \"case\" and \"spread\"";
-    return std::nullopt;
-  }
-  KnownBests bests;
-  for (std::size_t row = 1; row < records->size(); ++row) {
-    const std::vector<std::string>& fields = (*records)[row];
-    const std::string line = "line " + std::to_string(row + 1);
-    if (fields.size() == 1 && fields[0].empty()) continue;  // an empty line
-    if (fields.size() != header.size()) {
-      error = line + " has " + std::to_string(fields.size()) + " fields, not " +
-              std::to_string(header.size());
-      return std::nullopt;
-    }
-    if (fields[spreadColumn].empty()) continue;
-    const auto caseNumber = wholeNumber(fields[caseColumn], 1);
-    const auto spread = wholeNumber(fields[spreadColumn], 0);
-    if (!caseNumber || !spread) {
-      error = line + " has no case number and spread";
-      return std::nullopt;
-    }
-    bests[*caseNumber] = *spread;
-  }
-  return bests;
-}
-
-std::vector<CaseSpread> lowestSpreads(const std::deque<CaseResult>& results) {
-  std::vector<CaseSpread> lowest;
-  lowest.reserve(results.size());
-  for (const CaseResult& result : results)
-    lowest.push_back({result.caseNumber, result.score});
-  std::sort(lowest.begin(), lowest.end(), [](const CaseSpread& a, const CaseSpread& b) {
-    return a.caseNumber != b.caseNumber ? a.caseNumber < b.caseNumber : a.spread < b.spread;
-  });
-  lowest.erase(std::unique(lowest.begin(), lowest.end(),
-                           [](const CaseSpread& a, const CaseSpread& b) {
-                             return a.caseNumber == b.caseNumber;
-                           }),
-               lowest.end());
-  return lowest;
-}
-
-double pointsRatio(std::int64_t best, std::int64_t spread) {
-  if (spread == 0) return 1;
-  return std::min(1.0, static_cast<double>(best) / static_cast<double>(spread));
-}
-
-std::string formatPoints(double points) {
-  char text[48];
-  std::snprintf(text, sizeof text, "%.3f", points);
-  return text;
-}
 
 void Standings::add(std::string name, std::string contestant, std::string verdict,
                     std::vector<CaseSpread> lowest) {

@@ -1,47 +1,16 @@
-// Contest points on the core's results: each case's best spread, each submission's points
-// against the bests, and the standings.
-//
-// The rule: for a case with best spread B, a spread S earns the share r = 1 when S = 0 and
-// min(1, B / S) otherwise (so B = 0 < S earns 0) of the case's points P. A submission's
-// spread on a case is the lowest of its blocks for it; a case it does not answer, or a
-// submission that failed its checks, earns 0. Points are written with three decimals, and
-// totals are summed before they are rounded.
+// The standings of a batch on the points rule (points_rule.h): each case's best spread, each
+// submission's points against the bests, and the ranking, as tables and a page.
 #pragma once
 
 #include <cstdint>
 #include <deque>
-#include <map>
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "evaluation/evaluation.h"
+#include "judge/known_bests.h"
+#include "judge/points_rule.h"
 
 namespace pelvano::judge {
-
-// A submission's spread on one case: the lowest of its blocks for that case.
-struct CaseSpread {
-  std::int32_t caseNumber;
-  std::int32_t spread;
-};
-
-// The lowest spread of each case the results answer, cases ascending.
-std::vector<CaseSpread> lowestSpreads(const std::deque<CaseResult>& results);
-
-// The share of a case's points that `spread` earns against `best`.
-double pointsRatio(std::int64_t best, std::int64_t spread);
-
-// Points as the tables write them: "%.3f".
-std::string formatPoints(double points);
-
-// Known bests by case number, such as a jury's.
-using KnownBests = std::map<std::int32_t, std::int32_t>;
-
-// The bests of a table with the columns `case` and `spread` (best.csv of an earlier batch, or
-// a jury's own): rows with an empty spread are passed over. Nothing, with why in `error`,
-// when the table is not such a one.
-std::optional<KnownBests> parseKnownBests(std::string_view table, std::string& error);
 
 struct StandingsOptions {
   std::int32_t caseCount = 0;

@@ -5,16 +5,23 @@
 
 namespace pelvano::judge {
 
-TaskReading loadTask(const std::string& path, std::ostream& err) {
+TaskReading loadTask(const std::string& path, std::string& reason) {
   FileByteSource source(path);
   TaskReading reading = readTask(source);
   if (source.openError() != 0) {
-    err << "pelvano-judge: the task file \"" << path << "\" " << source.openFailure() << "\n";
+    reason = "the task file \"" + path + "\" " + source.openFailure();
     reading.outcome.kind = Outcome::Kind::kUnexpected;
   } else if (reading.outcome.kind != Outcome::Kind::kPassed) {
-    err << "pelvano-judge: the task file \"" << path
-        << "\" fails its checks: " << boundedFirstLine(reading.outcome, kQuoteLimit) << "\n";
+    reason = "the task file \"" + path +
+             "\" fails its checks: " + boundedFirstLine(reading.outcome, kQuoteLimit);
   }
+  return reading;
+}
+
+TaskReading loadTask(const std::string& path, std::ostream& err) {
+  std::string reason;
+  TaskReading reading = loadTask(path, reason);
+  if (!reason.empty()) err << "pelvano-judge: " << reason << "\n";
   return reading;
 }
 

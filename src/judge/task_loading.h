@@ -9,8 +9,11 @@
 
 namespace pelvano::judge {
 
-// Reads and checks the task at `path`. Unless it passed, one line on `err` says why: the
-// system's reason when it cannot be read, or the report's failure line.
+// Reads and checks the task at `path`. Unless it passed, `reason` says why in one line that
+// names the file: the system's reason when it cannot be read, or the report's failure line.
+TaskReading loadTask(const std::string& path, std::string& reason);
+
+// The same, telling the reason on `err` as pelvano-judge does.
 TaskReading loadTask(const std::string& path, std::ostream& err);
 
 }  // namespace pelvano::judge

@@ -4,35 +4,13 @@
 
 #include "evaluation/evaluation.h"
 #include "judge/bounded_text.h"
+#include "judge/jury_check.h"
 #include "judge/output_run.h"
-#include "judge/standings.h"
+#include "judge/strict_task.h"
 #include "judge/task_loading.h"
 
 namespace pelvano::judge {
 namespace {
-
-// The jury's spreads of every case, or nothing after a message on `err`.
-std::optional<std::vector<CaseSpread>> juryBests(const Task& task, const std::string& answerPath,
-                                                 std::ostream& err) {
-  FileByteSource answer(answerPath);
-  const Evaluation jury = evaluateSubmission(task, answer);
-  const std::string name = "pelvano-judge: the jury's answer \"" + answerPath + "\" ";
-  if (answer.openError() != 0) {
-    err << name << answer.openFailure() << "\n";
-    return std::nullopt;
-  }
-  if (jury.outcome.kind != Outcome::Kind::kPassed) {
-    err << name << "fails its checks: " << boundedFirstLine(jury.outcome, kQuoteLimit) << "\n";
-    return std::nullopt;
-  }
-  std::vector<CaseSpread> bests = lowestSpreads(jury.results);
-  if (bests.size() != task.cases.size()) {
-    err << name << "answers " << bests.size() << " of the task's " << task.cases.size()
-        << " cases; a scoring validator needs the jury's spread of every case\n";
-    return std::nullopt;
-  }
-  return bests;
-}
 
 // The team's points against the jury's spreads, and a table of them for the judge.
 struct Scored {
@@ -42,21 +20,14 @@ struct Scored {
 
 Scored score(const std::vector<CaseSpread>& jury, const std::deque<CaseResult>& results,
              double pointsPerCase) {
-  Scored scored;
-  const std::vector<CaseSpread> team = lowestSpreads(results);
-  scored.table = "\ncase team-spread jury-spread points\n";
-  std::size_t k = 0;
-  for (const CaseSpread& best : jury) {
-    while (k < team.size() && team[k].caseNumber < best.caseNumber)
-      ++k;
-    const bool answered = k < team.size() && team[k].caseNumber == best.caseNumber;
-    const double points = answered ? pointsPerCase * pointsRatio(best.spread, team[k].spread) : 0;
-    scored.points += points;
-    if (scored.table.size() < kJudgeMessageLimit) {
-      scored.table += std::to_string(best.caseNumber) + ' ' +
-                      (answered ? std::to_string(team[k].spread) : "-") + ' ' +
-                      std::to_string(best.spread) + ' ' + formatPoints(points) + '\n';
-    }
+  const PointsAgainstBests against = scoreAgainstBests(jury, lowestSpreads(results));
+  Scored scored{against.points(pointsPerCase), "\ncase team-spread jury-spread points\n"};
+  for (const CasePoints& points : against.cases) {
+    if (scored.table.size() >= kJudgeMessageLimit) break;
+    scored.table += std::to_string(points.caseNumber) + ' ' +
+                    (points.spread ? std::to_string(*points.spread) : "-") + ' ' +
+                    std::to_string(points.best) + ' ' + formatPoints(pointsPerCase * points.ratio) +
+                    '\n';
   }
   if (scored.table.size() >= kJudgeMessageLimit) scored.table += "[table cut]\n";
   scored.table += "total " + formatPoints(scored.points) + '\n';
@@ -65,6 +36,30 @@ Scored score(const std::vector<CaseSpread>& jury, const std::deque<CaseResult>& 
 
 }  // namespace
 
+std::optional<ValidatorFlags> parseValidatorFlags(const std::vector<std::string>& words,
+                                                  std::string& error) {
+  ValidatorFlags flags;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    if (words[i] == "score") flags.score = true;
+    if (words[i] != "points") continue;
+    flags.pointsPerCase =
+        i + 1 < words.size() ? parsePointsPerCase(words[i + 1]) : std::optional<double>();
+    if (!flags.pointsPerCase) {
+      error =
+          "the validator flag points needs a plain decimal number above 0 and at most 1000000 "
+          "after it" +
+          (i + 1 < words.size() ? ", not \"" + words[i + 1] + "\"" : "");
+      return std::nullopt;
+    }
+    ++i;
+  }
+  if (flags.pointsPerCase && !flags.score) {
+    error = "the validator flag points goes with the flag score";
+    return std::nullopt;
+  }
+  return flags;
+}
+
 int runValidator(const std::string& inputPath, ByteSource& submission,
                  const std::filesystem::path& feedbackDir, std::ostream& err,
                  const std::optional<ValidatorScoring>& scoring) {
@@ -72,8 +67,12 @@ int runValidator(const std::string& inputPath, ByteSource& submission,
   if (reading.outcome.kind != Outcome::Kind::kPassed) return kValidatorJudgeError;
   std::optional<std::vector<CaseSpread>> jury;
   if (scoring) {
-    jury = juryBests(reading.task, scoring->answerPath, err);
-    if (!jury) return kValidatorJudgeError;
+    std::string reason;
+    jury = readJuryBests(reading.task, scoring->answerPath, reason);
+    if (!jury) {
+      err << "pelvano-judge: " << reason << "\n";
+      return kValidatorJudgeError;
+    }
   }
 
   const Evaluation evaluation = evaluateSubmission(reading.task, submission);
@@ -82,7 +81,7 @@ int runValidator(const std::string& inputPath, ByteSource& submission,
   Scored scored;
   if (jury && evaluation.outcome.kind == Outcome::Kind::kPassed) {
     scored = score(*jury, evaluation.results,
-                   scoring->pointsPerCase.value_or(100.0 / static_cast<double>(jury->size())));
+                   scoring->pointsPerCase.value_or(defaultPointsPerCase(jury->size())));
     judgeMessage += scored.table;
   }
   const bool judgeWritten = writeFileOrTell(feedbackDir / "judgemessage.txt", judgeMessage, err);
@@ -114,14 +113,34 @@ int runValidator(const std::string& inputPath, ByteSource& submission,
   return kValidatorJudgeError;
 }
 
-int checkTask(FileByteSource& task, const std::string& name, std::ostream& err) {
-  const TaskReading reading = readTask(task);
+int checkTask(FileByteSource& task, const std::string& name, bool strict, std::ostream& err) {
+  // The strict form needs the bytes after the last case too, which the reader leaves unread.
+  std::string bytes;
+  std::optional<MemoryByteSource> whole;
+  try {
+    if (strict) {
+      char buffer[1 << 16];
+      for (std::size_t got; (got = task.read(buffer, sizeof buffer)) > 0;)
+        bytes.append(buffer, got);
+      whole.emplace(bytes);
+    }
+  } catch (const std::exception& failure) {
+    err << "pelvano-judge: the task file " << name << " cannot be read: " << failure.what() << "\n";
+    return kValidatorJudgeError;
+  }
+  const TaskReading reading = whole ? readTask(*whole) : readTask(task);
   if (task.openError() != 0) {
     err << "pelvano-judge: the task file " << name << " " << task.openFailure() << "\n";
     return kValidatorJudgeError;
   }
   switch (reading.outcome.kind) {
     case Outcome::Kind::kPassed:
+      if (const std::string fault = strict ? strictFormFault(bytes, reading.task) : "";
+          !fault.empty()) {
+        err << "pelvano-judge: the task file " << name << " is not in the strict form: " << fault
+            << "\n";
+        return kValidatorWrongAnswer;
+      }
       return kValidatorAccepted;
     case Outcome::Kind::kRejected:
       err << "pelvano-judge: the task file " << name

@@ -7,6 +7,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "platform/byte_source.h"
 
@@ -24,6 +25,18 @@ struct ValidatorScoring {
   std::optional<double> pointsPerCase;  // default: 100 divided by the task's case count
 };
 
+// The validator flags, the words after FEEDBACK_DIR as the contest system joins them from the
+// package: `score` makes a scoring validator, `points P` sets a case's points (a plain
+// decimal number above 0, at most 1000000; given again, the last wins). Every other word is
+// passed over (`-h`, `--` among them: a validator never shows help). Either may repeat.
+// `error` says why when `points` has no such number after it, or is given without `score`.
+struct ValidatorFlags {
+  bool score = false;
+  std::optional<double> pointsPerCase;
+};
+std::optional<ValidatorFlags> parseValidatorFlags(const std::vector<std::string>& words,
+                                                  std::string& error);
+
 // Judges `submission` against the task at `inputPath`, as `Pelvano eval` would. Writes
 // FEEDBACK_DIR/judgemessage.txt (the report, whole up to 64 KiB) and teammessage.txt (the
 // success report, or the failure line with its quoted text cut to 200 bytes), and returns 42
@@ -39,7 +52,8 @@ int runValidator(const std::string& inputPath, ByteSource& submission,
 
 // The input validator: reads the task file from `task` (named `name` in messages), and
 // returns 42 when it passes every check, 43 with its failure line on `err` when it does not,
-// 1 with the reason when it cannot be read.
-int checkTask(FileByteSource& task, const std::string& name, std::ostream& err);
+// 1 with the reason when it cannot be read. `strict` also holds it to the strict form
+// (strict_task.h), a fault of which is a 43 with one line naming the line.
+int checkTask(FileByteSource& task, const std::string& name, bool strict, std::ostream& err);
 
 }  // namespace pelvano::judge

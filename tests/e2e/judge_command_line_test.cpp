@@ -20,7 +20,9 @@ TEST_F(JudgeCommandLine, HelpNamesEveryCommandAndVersionIsTheProjects) {
     const ProgramRun help = runJudge(arguments);
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.err, "");
-    for (const char* command : {"batch TASK --out DIR", "validate INPUT ANSWER FEEDBACK_DIR"})
+    for (const char* command : {"batch TASK --out DIR", "validate INPUT ANSWER FEEDBACK_DIR",
+                                "check-task [--strict] [TASK]", "cms INPUT CORRECT_OUTPUT OUTPUT",
+                                "testlib [--points P] INPUT OUTPUT ANSWER"})
       EXPECT_NE(help.out.find(command), std::string::npos) << command;
   }
   const ProgramRun version = runJudge({"--version"});
@@ -49,6 +51,10 @@ TEST_F(JudgeCommandLine, RefusesWhatItCannotRunWithStatus2) {
       {"batch", task, "--out=" + out, "--out", out, task},
       {"batch", task, "--out=", task},
       {"visualize", task},
+      {"batch", task, "--out", out, "--points", "1e50", task},
+      {"batch", task, "--out", out, "--points=0x10", task},
+      {"batch", task, "--out", out, "--points", "1000000.5", task},
+      {"cms", task, task},
   };
   for (const std::vector<std::string>& arguments : cases) {
     const ProgramRun result = runJudge(arguments);

@@ -177,7 +177,8 @@ struct ScoringCase {
 };
 
 TEST_F(StandingsTest, TheScoringValidatorInEveryExitStatus) {
-  const std::string jury = readFile(kExamples / "problem-package/data/secret/several-cases.ans");
+  const std::string jury =
+      readFile(kExamples / "problem-package/legacy/tolvarustepnik/data/secret/several-cases.ans");
   const std::string team = readFile(kExamples / "several-cases/submission.txt");
   const std::vector<ScoringCase> cases = {
       // Spreads 8 and 28 against the jury's 0 and 4; case 3 not answered.
@@ -187,7 +188,7 @@ TEST_F(StandingsTest, TheScoringValidatorInEveryExitStatus) {
       {"a check fails", jury, kSubmissionHeader + "1\n1\n", {"score"}, 43, ""},
       {"the jury answers two of three cases", team, team, {"score"}, 1, ""},
       {"the jury's answer fails", kSubmissionHeader + "9\n", team, {"score"}, 1, ""},
-      {"points without a number", jury, team, {"score", "points", "x"}, 2, ""},
+      {"points without a number", jury, team, {"score", "points", "x"}, 1, ""},
       {"no score flag: ANSWER is not read", "", team, {}, 42, ""},
   };
   for (const ScoringCase& c : cases) {

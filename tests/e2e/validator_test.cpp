@@ -2,6 +2,7 @@
 // `validate INPUT ANSWER FEEDBACK_DIR < SUBMISSION`, exit 42 or 43, feedback files.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,57 @@
 namespace pelvano::test {
 namespace {
 
-using Validator = ProgramTest;
+class Validator : public ProgramTest {
+ protected:
+  // Runs a shipped problem package as a contest system of the format does: the input validator
+  // on every test file, then every submission on every test file, its output through the output
+  // validator with the package's flags, and the expected verdicts and scores.
+  void judgePackageAsAContestSystem(const fs::path& package,
+                                    const std::string& outputValidator) const {
+    const std::string path = "PATH=" + at("bin").string() + ":/usr/bin:/bin";
+    const auto runIn = [&](const std::string& program, std::vector<std::string> words,
+                           const std::string& input) {
+      words.insert(words.begin(), {path, program});
+      return runBinary("/usr/bin/env", words, {std::nullopt, 0, input});
+    };
+    // The expected score of each submission on each test file (100 divided over its cases).
+    const std::map<std::string, std::map<std::string, std::string>> scores = {
+        {"accepted/jury.py", {{"sample/1", "100.000"}, {"secret/several-cases", "100.000"}}},
+        {"partially_accepted/first_cells.py",
+         {{"sample/1", "5.263"}, {"secret/several-cases", "4.024"}}},
+        {"partially_accepted/last_case_only.py",
+         {{"sample/1", "5.263"}, {"secret/several-cases", "2.222"}}},
+    };
+    std::size_t judged = 0;
+    for (const char* test_file : {"sample/1", "secret/several-cases"}) {
+      const fs::path in = package / "data" / (std::string(test_file) + ".in");
+      const fs::path ans = package / "data" / (std::string(test_file) + ".ans");
+      const ProgramRun input =
+          runIn((package / "input_validators/pelvano/run").string(), {"x"}, in.string());
+      EXPECT_EQ(input.status, 42) << in << input.err;
+      for (const auto& entry : fs::recursive_directory_iterator(package / "submissions")) {
+        if (!entry.is_regular_file()) continue;
+        const std::string name = fs::relative(entry.path(), package / "submissions").string();
+        const ProgramRun output = runIn("python3", {entry.path().string()}, in.string());
+        ASSERT_EQ(output.status, 0) << name << output.err;
+        writeFile(at("team_output"), output.out);
+        fs::remove_all(at("feedback"));
+        fs::create_directory(at("feedback"));
+        const ProgramRun verdict =
+            runIn(outputValidator, {in.string(), ans.string(), at("feedback").string(), "score"},
+                  at("team_output").string());
+        const bool wrong = name.starts_with("wrong_answer/");
+        EXPECT_EQ(verdict.status, wrong ? 43 : 42) << name << " " << test_file << verdict.err;
+        if (!wrong) {
+          EXPECT_EQ(readFile(at("feedback/score.txt")), scores.at(name).at(test_file) + "\n")
+              << name << " " << test_file;
+        }
+        ++judged;
+      }
+    }
+    EXPECT_GE(judged, 8u);
+  }
+};
 
 struct ValidatorCase {
   const char* name;
@@ -71,31 +122,24 @@ TEST_F(Validator, CallsTheJurysErrorsJudgeErrors) {
   EXPECT_FALSE(fs::exists(at("feedback/teammessage.txt")));
 }
 
-TEST_F(Validator, RunsFromTheShippedProblemPackageAsAContestSystemWould) {
-  // The contest system runs the package's validators with pelvano-judge on its PATH: the
-  // input validator on the task file, the output validator with the package's flag `score`.
-  const fs::path package = fs::path(PELVANO_EXAMPLES) / "problem-package";
-  const fs::path secret = package / "data" / "secret";
+TEST_F(Validator, RunsTheShippedProblemPackagesAsAContestSystemWould) {
+  PELVANO_POSIX_ONLY("the package's programs are run as a POSIX contest system runs them");
+  // The contest system runs the package's validators with pelvano-judge on its PATH.
   fs::create_directory(at("bin"));
   fs::create_symlink(judgeProgram(), at("bin") / "pelvano-judge");
-  fs::create_directory(at("feedback"));
-  const std::string path = "PATH=" + at("bin").string() + ":/usr/bin:/bin";
-  const ProgramRun input =
-      runBinary("/usr/bin/env", {path, (package / "input_validators/pelvano/run").string(), "x"},
-                {std::nullopt, 0, (secret / "several-cases.in").string()});
-  EXPECT_EQ(input.status, 42) << input.err;
-  const fs::path team = fs::path(PELVANO_EXAMPLES) / "several-cases" / "submission.txt";
-  const ProgramRun result =
-      runBinary("/usr/bin/env",
-                {path, (package / "output_validators" / "pelvano" / "run").string(),
-                 (secret / "several-cases.in").string(), (secret / "several-cases.ans").string(),
-                 at("feedback").string(), "score"},
-                {std::nullopt, 0, team.string()});
-  EXPECT_EQ(result.status, 42) << result.err;
-  EXPECT_TRUE(
-      readFile(at("feedback/judgemessage.txt"))
-          .starts_with(readFile(fs::path(PELVANO_EXAMPLES) / "several-cases" / "report.txt")));
-  EXPECT_EQ(readFile(at("feedback/score.txt")), "4.762\n");
+  const fs::path packages = fs::path(PELVANO_EXAMPLES) / "problem-package";
+  // The flag `score` stands in one place of each: joined with the other, it would be given
+  // twice.
+  const fs::path legacy = packages / "legacy/tolvarustepnik";
+  const fs::path draft = packages / "2023-07/tolvarustepnik";
+  EXPECT_NE(readFile(legacy / "problem.yaml").find("\nvalidator_flags: score\n"),
+            std::string::npos);
+  EXPECT_EQ(readFile(legacy / "data/testdata.yaml").find("validator_flags"), std::string::npos);
+  EXPECT_EQ(readFile(draft / "problem.yaml").find("validator_flags"), std::string::npos);
+  EXPECT_NE(readFile(draft / "data/testdata.yaml").find("\noutput_validator_flags: score\n"),
+            std::string::npos);
+  judgePackageAsAContestSystem(legacy, (legacy / "output_validators/pelvano/run").string());
+  judgePackageAsAContestSystem(draft, (draft / "output_validator/pelvano/run").string());
 }
 
 TEST_F(Validator, BoundsTheFeedbackWhateverTheSubmissionQuotes) {
@@ -116,6 +160,91 @@ TEST_F(Validator, BoundsTheFeedbackWhateverTheSubmissionQuotes) {
   EXPECT_TRUE(judge.starts_with(line + "xxx")) << judge.substr(0, 200);
   EXPECT_TRUE(judge.ends_with(" of 20971520 bytes shown]\n-1\n"))
       << judge.substr(judge.size() - 100);
+}
+
+TEST_F(Validator, TakesTheFlagsAsTheFormatJoinsThem) {
+  // The words after FEEDBACK_DIR are flags alone: help and unknown words are passed over,
+  // `score` and `points P` may repeat (the last points win), and P is a plain decimal number
+  // up to 1000000, else the run is the jury's error.
+  const fs::path secret =
+      fs::path(PELVANO_EXAMPLES) / "problem-package/legacy/tolvarustepnik/data/secret";
+  const std::string team = (fs::path(PELVANO_EXAMPLES) / "several-cases/submission.txt").string();
+  struct Case {
+    std::vector<std::string> flags;
+    int status;
+    std::string score;  // score.txt, if written
+  };
+  const std::vector<Case> cases = {
+      {{"score", "-h", "--help", "--", "x"}, 42, "4.762\n"},
+      {{"score", "score"}, 42, "4.762\n"},
+      {{"-h"}, 42, ""},
+      {{"score", "points", "1000000"}, 42, "142857.143\n"},
+      {{"score", "points", "2", "points", "3.5"}, 42, "0.500\n"},
+      {{"score", "points", "1e6"}, 1, ""},
+      {{"score", "points", "1e50"}, 1, ""},
+      {{"score", "points", "0x10"}, 1, ""},
+      {{"score", "points", "1000000.001"}, 1, ""},
+      {{"score", "points"}, 1, ""},
+      {{"points", "2"}, 1, ""},
+  };
+  for (const Case& c : cases) {
+    fs::remove_all(at("feedback"));
+    fs::create_directory(at("feedback"));
+    std::vector<std::string> arguments = {"validate", (secret / "several-cases.in").string(),
+                                          (secret / "several-cases.ans").string(), at("feedback")};
+    arguments.insert(arguments.end(), c.flags.begin(), c.flags.end());
+    const ProgramRun result = runJudge(arguments, team);
+    EXPECT_EQ(result.status, c.status) << c.flags.back();
+    EXPECT_EQ(result.out, "") << c.flags.back();
+    EXPECT_EQ(result.err.empty(), c.status == 42) << c.flags.back() << ": " << result.err;
+    EXPECT_EQ(fs::exists(at("feedback/score.txt")) ? readFile(at("feedback/score.txt")) : "",
+              c.score)
+        << c.flags.back();
+  }
+}
+
+TEST_F(Validator, StrictInputValidatorNamesTheLineOfEveryLooseForm) {
+  struct Case {
+    std::string task;
+    std::string fault;  // empty when the task is in the strict form
+  };
+  const std::string head = "Tolvarustepnik\n1\n\n1 2 1 1\n";
+  const std::vector<Case> cases = {
+      {kSmallTask, ""},
+      {head + "0 20\n", ""},
+      {head + "01 2\n", "line 5, column 1: a leading zero in \"01\""},
+      {head + "+1 2\n", "fails its checks: Napaka [Pelvano:87]"},
+      {"Tolvarustepnik\n+1\n\n1 2 1 1\n1 2\n", "line 2, column 1: \"+\" is not a digit"},
+      {head + "1  2\n", "line 5, column 3: two blanks in a row"},
+      {head + " 1 2\n", "line 5, column 1: the line starts with a blank"},
+      {head + "1 2 \n", "line 5, column 4: a blank ends the line"},
+      {head + "1\t2\n", "line 5, column 2: a tab is not a digit"},
+      {head + "1 2\r\n", "line 5, column 4: a CR is not a digit"},
+      {"Tolvarustepnik\r\n1\n\n1 2 1 1\n1 2\n", "line 1: not the task name alone"},
+      {"Tolvarustepnik\n1 case\n\n1 2 1 1\n1 2\n", "line 2, column 3: \"c\" is not a digit"},
+      {"Tolvarustepnik\n1\n\n1 2 1 1 x\n1 2\n", "line 4, column 9: \"x\" is not a digit"},
+      {"Tolvarustepnik\n1\n\n1 2 1 1 7\n1 2\n", "line 4, column 9: more than 4 numbers"},
+      {head + "1 2\n\n", "line 6: bytes after the last case"},
+      {head + "1 2", "line 5: no line feed at its end"},
+      {head + "1 2 3\n", "fails its checks: Napaka [Pelvano:97]"},
+  };
+  for (const Case& c : cases) {
+    writeFile(at("task.txt"), c.task);
+    const ProgramRun strict = runJudge({"check-task", "--strict", at("task.txt")});
+    EXPECT_EQ(strict.status, c.fault.empty() ? 42 : 43) << c.task;
+    EXPECT_NE(strict.err.find(c.fault), std::string::npos) << c.task << "\n" << strict.err;
+    // Without --strict, only the evaluator's own checks.
+    const ProgramRun loose = runJudge({"check-task", at("task.txt")});
+    EXPECT_EQ(loose.status, c.fault.find("Napaka") == std::string::npos ? 42 : 43) << c.task;
+  }
+  // Every task file the project ships is in the strict form.
+  for (const auto& entry : fs::recursive_directory_iterator(PELVANO_EXAMPLES)) {
+    const std::string name = entry.path().filename().string();
+    if (entry.is_regular_file() && (name.ends_with(".in") || name.starts_with("input"))) {
+      const ProgramRun shipped = runJudge({"check-task", "--strict", entry.path().string()});
+      EXPECT_EQ(shipped.status, 42) << entry.path() << shipped.err;
+    }
+  }
 }
 
 }  // namespace
