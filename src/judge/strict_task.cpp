@@ -16,6 +16,8 @@ std::string byteName(unsigned char byte) {
       return "a CR";
     case '\0':
       return "a NUL";
+    case ' ':
+      return "a blank";
     default:
       break;
   }
@@ -31,10 +33,17 @@ class StrictLines {
   // The fault of the file, once one is found.
   const std::string& fault() const { return fault_; }
 
-  // The next line is exactly `text`.
+  // The next line is exactly `text`: `what` names the line ("the task name"). A line that
+  // holds it and more names the first byte after it.
   void expectText(std::string_view text, const char* what) {
     const auto line = next();
-    if (line && *line != text) fail("not " + std::string(what));
+    if (!line || *line == text) return;
+    if (line->starts_with(text)) {
+      failAt(text.size(),
+             byteName(static_cast<unsigned char>((*line)[text.size()])) + " after " + what);
+    } else {
+      fail("not " + std::string(what));
+    }
   }
 
   // The next line holds `count` numbers, one blank between each two, and nothing else.
@@ -103,10 +112,10 @@ class StrictLines {
 
 std::string strictFormFault(std::string_view bytes, const Task& task) {
   StrictLines lines(bytes);
-  lines.expectText(kTaskName, "the task name alone");
+  lines.expectText(kTaskName, "the task name");
   lines.expectNumbers(1, "number (the count of cases)");
   for (const TestCase& testCase : task.cases) {
-    lines.expectText("", "empty");
+    lines.expectText("", "the empty line before a case");
     lines.expectNumbers(4, "numbers (case, w, h, d)");
     for (std::int32_t row = 0; row < testCase.h; ++row)
       lines.expectNumbers(static_cast<std::size_t>(testCase.w), "populations");
