@@ -56,6 +56,14 @@ Outcome guarded(Work&& work) noexcept {
   return outcome;
 }
 
+// A source that could not be opened read as one without bytes; the verdict says so.
+void noteUnreadable(Outcome& outcome, const ByteSource& source) {
+  std::string reason = source.unreadable();
+  if (reason.empty()) return;
+  outcome.kind = Outcome::Kind::kUnreadable;
+  outcome.reason = std::move(reason);
+}
+
 }  // namespace
 
 std::string failureHead(const EAssertion& failure) {
@@ -68,6 +76,7 @@ TaskReading readTask(ByteSource& source) {
     LineSource file(source);
     reading.task = readTaskFile(file);
   });
+  noteUnreadable(reading.outcome, source);
   source.close();
   return reading;
 }
@@ -114,6 +123,7 @@ Evaluation evaluateSubmission(const Task& task, ByteSource& source, BlockObserve
   }
   // A report holds all results or one failure, never the results before a failure.
   if (evaluation.outcome.kind != Outcome::Kind::kPassed) evaluation.results.clear();
+  noteUnreadable(evaluation.outcome, source);
   source.close();
   return evaluation;
 }
@@ -146,7 +156,8 @@ ReportPieces reportPieces(const Evaluation& evaluation) {
       case Outcome::Kind::kPassed:
         pieces.head = successReport(evaluation.results);
         return pieces;
-      case Outcome::Kind::kRejected: {
+      case Outcome::Kind::kRejected:
+      case Outcome::Kind::kUnreadable: {
         const EAssertion& failure = evaluation.outcome.failure;
         pieces.head = failureHead(failure);
         // The message is printed as a C string: a NUL byte from quoted input ends it there.
@@ -182,6 +193,7 @@ std::string firstReportLine(const Outcome& outcome) {
     case Outcome::Kind::kPassed:
       return "OK";
     case Outcome::Kind::kRejected:
+    case Outcome::Kind::kUnreadable:
       return failureHead(outcome.failure) + outcome.failure.message.c_str();
     case Outcome::Kind::kUnexpected:
       break;

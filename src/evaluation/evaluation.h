@@ -20,16 +20,23 @@ struct CaseResult {
   std::int32_t score;
 };
 
-// How reading a file went. Every failed check anywhere ends up here, caught once.
+// How reading a file ended: the one verdict of a task file or a submission, which every
+// program maps to what it shows. Every failed check anywhere ends up here, caught once.
 struct Outcome {
   enum class Kind {
     kPassed,      // every check passed
     kRejected,    // a check failed: `failure`
+    kUnreadable,  // the file could not be opened: `reason` ("cannot be read: " and why);
+                  // `failure` is the check that a file without bytes fails, which the report
+                  // of `Pelvano eval` shows for it
     kUnexpected,  // anything else went wrong (memory exhausted, a read error): `reason`
   };
   Kind kind = Kind::kPassed;
   EAssertion failure;
   std::string reason;
+
+  // Whether the report shows a failed check: rejected, or unreadable.
+  bool showsFailure() const { return kind == Kind::kRejected || kind == Kind::kUnreadable; }
 };
 
 // The task file read and checked once; its cases are then only read, so any number of

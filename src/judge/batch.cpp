@@ -14,6 +14,7 @@
 #include "judge/standings.h"
 #include "judge/submission_list.h"
 #include "judge/task_loading.h"
+#include "judge/verdict.h"
 #include "platform/byte_source.h"
 #include "platform/paths.h"
 #include "platform/staged_file.h"
@@ -22,30 +23,9 @@ namespace pelvano::judge {
 namespace fs = std::filesystem;
 namespace {
 
-// One submission's outcome, with why it could not be judged, if it could not.
-struct Judged {
-  Evaluation evaluation;
-  std::string error;  // empty unless the verdict is `error`
-};
-
-Judged judgeOne(const Task& task, const fs::path& path) {
+Evaluation judgeOne(const Task& task, const fs::path& path) {
   FileByteSource source(textOf(path));
-  Judged judged{evaluateSubmission(task, source), {}};
-  if (source.openError() != 0) {
-    judged.error = source.openFailure();
-  } else if (judged.evaluation.outcome.kind == Outcome::Kind::kUnexpected) {
-    judged.error = "unexpected failure: " + judged.evaluation.outcome.reason;
-  }
-  return judged;
-}
-
-enum class Verdict { kOk, kRejected, kError };
-constexpr const char* kVerdictWords[] = {"ok", "rejected", "error"};
-
-Verdict verdictOf(const Judged& judged) {
-  if (!judged.error.empty()) return Verdict::kError;
-  return judged.evaluation.outcome.kind == Outcome::Kind::kRejected ? Verdict::kRejected
-                                                                    : Verdict::kOk;
+  return evaluateSubmission(task, source);
 }
 
 // The two tables, each staged until the run is complete.
@@ -61,18 +41,16 @@ class Tables {
     scores_.append(text_);
   }
 
-  void add(const SubmissionEntry& entry, const Judged& judged) {
-    const Evaluation& evaluation = judged.evaluation;
-    const Verdict verdict = verdictOf(judged);
-    const bool rejected = verdict == Verdict::kRejected;
-    const std::string code = rejected ? std::to_string(evaluation.outcome.failure.code) : "";
+  void add(const SubmissionEntry& entry, const Evaluation& evaluation) {
+    const Outcome& outcome = evaluation.outcome;
+    const bool rejected = outcome.kind == Outcome::Kind::kRejected;
+    const std::string code = rejected ? std::to_string(outcome.failure.code) : "";
     // The message as the report shows it, its quoted text cut to a field's size.
-    const std::string message = verdict == Verdict::kError ? judged.error
-                                : rejected ? boundedMessage(evaluation.outcome.failure, kQuoteLimit)
-                                           : std::string();
+    const std::string message =
+        rejected ? boundedMessage(outcome.failure, kQuoteLimit) : judgeErrorReason(outcome);
     text_.clear();
     appendCsvRecord(text_, {entry.name, textOf(entry.path), evaluation.contestant,
-                            kVerdictWords[static_cast<int>(verdict)], code, message,
+                            std::string(verdictWord(outcome.kind)), code, message,
                             std::to_string(evaluation.results.size())});
     summary_.append(text_);
     text_.clear();
@@ -100,19 +78,23 @@ class Tables {
 
 // How many submissions got each verdict.
 struct Tally {
-  std::size_t counts[3] = {0, 0, 0};
+  std::size_t ok = 0;
+  std::size_t rejected = 0;
+  std::size_t errors = 0;
 
-  void add(Verdict verdict) { ++counts[static_cast<int>(verdict)]; }
+  void add(Outcome::Kind kind) {
+    const std::string_view word = verdictWord(kind);
+    ++(word == "ok" ? ok : word == "rejected" ? rejected : errors);
+  }
   std::string line() const {
-    const std::size_t judged = counts[0] + counts[1] + counts[2];
-    return "pelvano-judge: " + std::to_string(judged) + " judged: " + std::to_string(counts[0]) +
-           " ok, " + std::to_string(counts[1]) + " rejected, " + std::to_string(counts[2]) +
-           (counts[2] == 1 ? " error" : " errors") + "\n";
+    return "pelvano-judge: " + std::to_string(ok + rejected + errors) +
+           " judged: " + std::to_string(ok) + " ok, " + std::to_string(rejected) + " rejected, " +
+           std::to_string(errors) + (errors == 1 ? " error" : " errors") + "\n";
   }
 };
 
 void judgeInParallel(const Task& task, const std::vector<SubmissionEntry>& entries,
-                     JudgingWindow<Judged>& window, unsigned jobs,
+                     JudgingWindow<Evaluation>& window, unsigned jobs,
                      std::vector<std::thread>& workers) {
   for (unsigned job = 0; job < jobs; ++job) {
     workers.emplace_back([&] {
@@ -189,27 +171,24 @@ int runBatch(const BatchOptions& options, std::ostream& err) {
   {
     // Finished submissions wait for their turn in a window a few times the threads' number,
     // so memory does not grow with the count of submissions.
-    JudgingWindow<Judged> window(entries.size(), std::size_t{4} * options.jobs);
+    JudgingWindow<Evaluation> window(entries.size(), std::size_t{4} * options.jobs);
     std::vector<std::thread> workers;
     judgeInParallel(reading.task, entries, window, options.jobs, workers);
     ProgressLine progress(err, entries.size(), options.progress);
     for (std::size_t i = 0; i < entries.size(); ++i) {
-      const Judged judged = window.collect(i);
-      if (!writeReport(run, entries[i], judged.evaluation, err)) status = kBatchFailed;
-      if (!judged.error.empty()) {
+      const Evaluation judged = window.collect(i);
+      if (!writeReport(run, entries[i], judged, err)) status = kBatchFailed;
+      if (const std::string reason = judgeErrorReason(judged.outcome); !reason.empty()) {
         progress.finish();
         err << "pelvano-judge: \"" << textOf(entries[i].path)
-            << "\" could not be judged: " << judged.error << "\n";
+            << "\" could not be judged: " << reason << "\n";
         status = kBatchFailed;
       }
-      const Verdict verdict = verdictOf(judged);
-      tally.add(verdict);
+      tally.add(judged.outcome.kind);
       tables.add(entries[i], judged);
       if (options.standings) {
-        standings.add(entries[i].name, judged.evaluation.contestant,
-                      kVerdictWords[static_cast<int>(verdict)],
-                      verdict == Verdict::kOk ? lowestSpreads(judged.evaluation.results)
-                                              : std::vector<CaseSpread>());
+        standings.add(entries[i].name, judged.contestant, judged.outcome.kind,
+                      lowestSpreads(judged.results));
       }
       progress.update(i + 1);
     }

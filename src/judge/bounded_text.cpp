@@ -32,7 +32,7 @@ std::string boundedMessage(const EAssertion& failure, std::size_t limit) {
 }
 
 std::string boundedFirstLine(const Outcome& outcome, std::size_t limit) {
-  if (outcome.kind != Outcome::Kind::kRejected) return firstReportLine(outcome);
+  if (!outcome.showsFailure()) return firstReportLine(outcome);
   return failureHead(outcome.failure) + boundedMessage(outcome.failure, limit);
 }
 
@@ -40,7 +40,7 @@ std::string boundedReport(const Evaluation& evaluation, std::size_t limit) {
   const ReportPieces pieces = reportPieces(evaluation);
   const std::size_t whole = pieces.head.size() + pieces.message.size() + pieces.tail.size();
   if (whole <= limit) return pieces.head + std::string(pieces.message) + std::string(pieces.tail);
-  if (evaluation.outcome.kind == Outcome::Kind::kRejected) {
+  if (evaluation.outcome.showsFailure()) {
     const std::size_t quoteLimit = limit > kWordsRoom ? limit - kWordsRoom : 0;
     return boundedFirstLine(evaluation.outcome, quoteLimit) + std::string(pieces.tail);
   }

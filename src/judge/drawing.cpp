@@ -61,9 +61,9 @@ int runDraw(const std::string& taskPath, const std::string& submissionPath, cons
   FileByteSource submission(submissionPath);
   const Evaluation evaluation = evaluateSubmission(reading.task, submission, &collector);
   if (const std::optional<BlockPicture> failed = collector.failedBlock(evaluation)) write(*failed);
-  if (submission.openError() != 0) {
-    err << "pelvano-judge: the submission \"" << submissionPath << "\" " << submission.openFailure()
-        << "\n";
+  if (evaluation.outcome.kind == Outcome::Kind::kUnreadable) {
+    err << "pelvano-judge: the submission \"" << submissionPath << "\" "
+        << evaluation.outcome.reason << "\n";
     status = kDrawFailed;
   }
   const std::string page =

@@ -10,7 +10,7 @@
 
 namespace pelvano::judge {
 
-template <class Outcome>
+template <class Item>
 class JudgingWindow {
  public:
   // `total` submissions, at most `width` of them taken but not yet collected.
@@ -25,26 +25,26 @@ class JudgingWindow {
     return next_++;
   }
 
-  void finish(std::size_t index, Outcome outcome) {
+  void finish(std::size_t index, Item item) {
     {
       std::lock_guard lock(mutex_);
-      slots_[index % slots_.size()] = std::move(outcome);
+      slots_[index % slots_.size()] = std::move(item);
     }
     finished_.notify_all();
   }
 
   // For the writer: waits for submission `index` (collected in order, from 0) and frees its
   // place in the window.
-  Outcome collect(std::size_t index) {
+  Item collect(std::size_t index) {
     std::unique_lock lock(mutex_);
-    std::optional<Outcome>& slot = slots_[index % slots_.size()];
+    std::optional<Item>& slot = slots_[index % slots_.size()];
     finished_.wait(lock, [&] { return slot.has_value(); });
-    Outcome outcome = std::move(*slot);
+    Item item = std::move(*slot);
     slot.reset();
     collected_ = index + 1;
     lock.unlock();
     roomLeft_.notify_all();
-    return outcome;
+    return item;
   }
 
  private:
@@ -54,7 +54,7 @@ class JudgingWindow {
   std::size_t total_;
   std::size_t next_ = 0;
   std::size_t collected_ = 0;
-  std::vector<std::optional<Outcome>> slots_;
+  std::vector<std::optional<Item>> slots_;
 };
 
 }  // namespace pelvano::judge

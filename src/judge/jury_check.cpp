@@ -12,8 +12,8 @@ std::optional<std::vector<CaseSpread>> readJuryBests(const Task& task,
   FileByteSource answer(answerPath);
   const Evaluation jury = evaluateSubmission(task, answer);
   const std::string name = "the jury's answer \"" + answerPath + "\" ";
-  if (answer.openError() != 0) {
-    reason = name + answer.openFailure();
+  if (jury.outcome.kind == Outcome::Kind::kUnreadable) {
+    reason = name + jury.outcome.reason;
     return std::nullopt;
   }
   if (jury.outcome.kind != Outcome::Kind::kPassed) {
@@ -41,12 +41,12 @@ JuryCheck checkAgainstJury(const std::string& inputPath, const std::string& answ
 
   FileByteSource output(outputPath);
   check.evaluation = evaluateSubmission(reading.task, output);
-  if (output.openError() != 0) {
-    check.kind = JuryCheck::Kind::kOutputUnreadable;
-    check.reason = "the contestant's output \"" + outputPath + "\" " + output.openFailure();
-    return check;
-  }
   switch (check.evaluation.outcome.kind) {
+    case Outcome::Kind::kUnreadable:
+      check.kind = JuryCheck::Kind::kOutputUnreadable;
+      check.reason =
+          "the contestant's output \"" + outputPath + "\" " + check.evaluation.outcome.reason;
+      break;
     case Outcome::Kind::kPassed:
       check.scored = scoreAgainstBests(*bests, lowestSpreads(check.evaluation.results));
       [[fallthrough]];

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "judge/csv.h"
+#include "judge/verdict.h"
 #include "pictures/markup_text.h"
 
 namespace pelvano::judge {
@@ -49,10 +50,9 @@ std::vector<CaseSpread> lowerOfEach(const std::vector<CaseSpread>& a,
 
 }  // namespace
 
-void Standings::add(std::string name, std::string contestant, std::string verdict,
+void Standings::add(std::string name, std::string contestant, Outcome::Kind verdict,
                     std::vector<CaseSpread> lowest) {
-  entries_.push_back(
-      {std::move(name), std::move(contestant), std::move(verdict), std::move(lowest)});
+  entries_.push_back({std::move(name), std::move(contestant), verdict, std::move(lowest)});
 }
 
 std::vector<Standings::Best> Standings::contestBests() const {
@@ -81,7 +81,7 @@ std::vector<Standings::Row> Standings::rankedRows(const std::vector<std::int32_t
     // A contestant's row: each case's lowest spread over its ok submissions.
     Row& row = rows[found->second];
     row.entries.push_back(&entry);
-    if (entry.verdict == "ok") row.verdict = "ok";
+    if (entry.verdict == Outcome::Kind::kPassed) row.verdict = Outcome::Kind::kPassed;
     row.lowest = lowerOfEach(row.lowest, entry.lowest);
   }
   for (Row& row : rows) {
@@ -142,7 +142,8 @@ Standings::Files Standings::write() const {
       names.push_back(entry->name);
     appendCsvRecord(files.standings,
                     {std::to_string(row.rank), joinedNames(names), row.entries.front()->contestant,
-                     row.verdict, formatPoints(row.points), std::to_string(row.lowest.size())});
+                     std::string(verdictWord(row.verdict)), formatPoints(row.points),
+                     std::to_string(row.lowest.size())});
   }
   files.page = page(rows, bests);
   return files;
@@ -181,8 +182,10 @@ std::string Standings::page(const std::vector<Row>& rows,
     }
     html += "</td><td class=\"name\">";
     appendMarkupText(html, row.entries.front()->contestant);
-    html += "</td><td class=\"name\">" + row.verdict + "</td><td>" + formatPoints(row.points) +
-            "</td><td>" + std::to_string(row.lowest.size()) + "</td>";
+    html += "</td><td class=\"name\">";
+    html += verdictWord(row.verdict);
+    html += "</td><td>" + formatPoints(row.points) + "</td><td>" +
+            std::to_string(row.lowest.size()) + "</td>";
     std::size_t k = 0;
     for (std::int32_t c = 1; caseColumns && c <= options_.caseCount; ++c) {
       while (k < row.lowest.size() && row.lowest[k].caseNumber < c)

@@ -25,8 +25,8 @@ class Standings {
  public:
   explicit Standings(StandingsOptions options) : options_(std::move(options)) {}
 
-  // `verdict` is "ok", "rejected" or "error"; `lowest` is empty unless it is "ok".
-  void add(std::string name, std::string contestant, std::string verdict,
+  // `lowest` is empty unless the verdict is kPassed.
+  void add(std::string name, std::string contestant, Outcome::Kind verdict,
            std::vector<CaseSpread> lowest);
 
   struct Files {
@@ -41,13 +41,13 @@ class Standings {
   struct Entry {
     std::string name;
     std::string contestant;
-    std::string verdict;
+    Outcome::Kind verdict;
     std::vector<CaseSpread> lowest;
   };
   // One line of the standings: a submission, or a contestant's submissions together.
   struct Row {
     std::vector<const Entry*> entries;
-    std::string verdict;
+    Outcome::Kind verdict;
     std::vector<CaseSpread> lowest;
     std::vector<double> ratios;  // by position in `lowest`
     double points = 0;

@@ -8,9 +8,8 @@ namespace pelvano::judge {
 TaskReading loadTask(const std::string& path, std::string& reason) {
   FileByteSource source(path);
   TaskReading reading = readTask(source);
-  if (source.openError() != 0) {
-    reason = "the task file \"" + path + "\" " + source.openFailure();
-    reading.outcome.kind = Outcome::Kind::kUnexpected;
+  if (reading.outcome.kind == Outcome::Kind::kUnreadable) {
+    reason = "the task file \"" + path + "\" " + reading.outcome.reason;
   } else if (reading.outcome.kind != Outcome::Kind::kPassed) {
     reason = "the task file \"" + path +
              "\" fails its checks: " + boundedFirstLine(reading.outcome, kQuoteLimit);

@@ -8,6 +8,7 @@
 #include "judge/output_run.h"
 #include "judge/strict_task.h"
 #include "judge/task_loading.h"
+#include "judge/verdict.h"
 
 namespace pelvano::judge {
 namespace {
@@ -106,8 +107,9 @@ int runValidator(const std::string& inputPath, ByteSource& submission,
         break;
       }
       return kValidatorWrongAnswer;
+    case Outcome::Kind::kUnreadable:
     case Outcome::Kind::kUnexpected:
-      err << "pelvano-judge: unexpected failure: " << evaluation.outcome.reason << "\n";
+      err << "pelvano-judge: " << judgeErrorReason(evaluation.outcome) << "\n";
       break;
   }
   return kValidatorJudgeError;
@@ -128,12 +130,15 @@ int checkTask(FileByteSource& task, const std::string& name, bool strict, std::o
     err << "pelvano-judge: the task file " << name << " cannot be read: " << failure.what() << "\n";
     return kValidatorJudgeError;
   }
-  const TaskReading reading = whole ? readTask(*whole) : readTask(task);
-  if (task.openError() != 0) {
-    err << "pelvano-judge: the task file " << name << " " << task.openFailure() << "\n";
-    return kValidatorJudgeError;
+  TaskReading reading = whole ? readTask(*whole) : readTask(task);
+  if (!task.unreadable().empty()) {
+    reading.outcome.kind = Outcome::Kind::kUnreadable;
+    reading.outcome.reason = task.unreadable();
   }
   switch (reading.outcome.kind) {
+    case Outcome::Kind::kUnreadable:
+      err << "pelvano-judge: the task file " << name << " " << reading.outcome.reason << "\n";
+      return kValidatorJudgeError;
     case Outcome::Kind::kPassed:
       if (const std::string fault = strict ? strictFormFault(bytes, reading.task) : "";
           !fault.empty()) {

@@ -7,7 +7,7 @@
 
 namespace pelvano {
 
-std::string FileByteSource::openFailure() const {
+std::string FileByteSource::unreadable() const {
   if (openError_ == 0) return {};
   return std::string("cannot be read: ") + std::strerror(openError_);
 }

@@ -19,6 +19,9 @@ class ByteSource {
   virtual void close() {}
   // How many bytes are still to come, where that is known (a regular file); 0 otherwise.
   virtual std::size_t remainingHint() const { return 0; }
+  // Why the source could not be opened ("cannot be read: " and the system's reason), once a
+  // read found it so; empty otherwise. Such a source reads as one without bytes.
+  virtual std::string unreadable() const { return {}; }
 };
 
 // A file named by path. It is opened at the first read, so a file is opened only when the
@@ -37,13 +40,7 @@ class FileByteSource final : public ByteSource {
   std::size_t read(char* into, std::size_t capacity) override;
   void close() override;
   std::size_t remainingHint() const override { return remaining_; }
-
-  // Why the file could not be opened (an errno value, EISDIR for a directory), or 0 if it
-  // was opened or has not been asked for yet.
-  int openError() const { return openError_; }
-  // "cannot be read: " and the system's reason, when the file could not be opened; else
-  // nothing.
-  std::string openFailure() const;
+  std::string unreadable() const override;
 
  private:
   void open();
@@ -51,7 +48,7 @@ class FileByteSource final : public ByteSource {
   std::string path_;
   int descriptor_ = -1;
   bool opened_ = false;
-  int openError_ = 0;
+  int openError_ = 0;          // an errno value (EISDIR for a directory), or 0
   std::size_t remaining_ = 0;  // of a regular file, as its size said at the start
 };
 

@@ -100,5 +100,22 @@ TEST(Evaluation, AFailingTaskIsAnOutcomeToo) {
   EXPECT_EQ(readTask(failing).outcome.kind, Outcome::Kind::kUnexpected);
 }
 
+TEST(Evaluation, AFileThatCannotBeOpenedIsUnreadableAndReportedAsOneWithoutBytes) {
+  // The verdict says why; the report is that of a file without lines, as it always was.
+  FileByteSource missingTask("/nonexistent/task.txt");
+  const TaskReading task = readTask(missingTask);
+  EXPECT_EQ(task.outcome.kind, Outcome::Kind::kUnreadable);
+  EXPECT_EQ(task.outcome.reason, "cannot be read: No such file or directory");
+  EXPECT_EQ(task.outcome.failure.code, 195);
+
+  MemoryByteSource taskSource("Tolvarustepnik\n1\n\n1 1 1 1\n5\n");
+  const TaskReading reading = readTask(taskSource);
+  FileByteSource folder("/");
+  const Evaluation evaluation = evaluateSubmission(reading.task, folder);
+  EXPECT_EQ(evaluation.outcome.kind, Outcome::Kind::kUnreadable);
+  EXPECT_EQ(evaluation.outcome.reason, "cannot be read: Is a directory");
+  EXPECT_EQ(reportText(evaluation), "Napaka [Pelvano:215]: manjka stevilka tekmovalca\n-1\n");
+}
+
 }  // namespace
 }  // namespace pelvano::test
