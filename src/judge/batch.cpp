@@ -5,9 +5,9 @@
 #include <iterator>
 #include <thread>
 
+#include "contest/csv.h"
 #include "evaluation/evaluation.h"
 #include "judge/bounded_text.h"
-#include "judge/csv.h"
 #include "judge/judging_window.h"
 #include "judge/output_run.h"
 #include "judge/progress_line.h"
@@ -33,11 +33,11 @@ class Tables {
  public:
   explicit Tables(OutputRun& run)
       : summary_(run.stage("summary.csv")), scores_(run.stage("scores.csv")) {
-    appendCsvRecord(text_,
-                    {"submission", "path", "contestant", "verdict", "code", "message", "blocks"});
+    contest::appendCsvRecord(
+        text_, {"submission", "path", "contestant", "verdict", "code", "message", "blocks"});
     summary_.append(text_);
     text_.clear();
-    appendCsvRecord(text_, {"submission", "block", "case", "spread"});
+    contest::appendCsvRecord(text_, {"submission", "block", "case", "spread"});
     scores_.append(text_);
   }
 
@@ -49,15 +49,16 @@ class Tables {
     const std::string message =
         rejected ? boundedMessage(outcome.failure, kQuoteLimit) : judgeErrorReason(outcome);
     text_.clear();
-    appendCsvRecord(text_, {entry.name, textOf(entry.path), evaluation.contestant,
-                            std::string(verdictWord(outcome.kind)), code, message,
-                            std::to_string(evaluation.results.size())});
+    contest::appendCsvRecord(text_, {entry.name, textOf(entry.path), evaluation.contestant,
+                                     std::string(verdictWord(outcome.kind)), code, message,
+                                     std::to_string(evaluation.results.size())});
     summary_.append(text_);
     text_.clear();
     std::size_t block = 0;
     for (const CaseResult& result : evaluation.results) {
-      appendCsvRecord(text_, {entry.name, std::to_string(++block),
-                              std::to_string(result.caseNumber), std::to_string(result.score)});
+      contest::appendCsvRecord(
+          text_, {entry.name, std::to_string(++block), std::to_string(result.caseNumber),
+                  std::to_string(result.score)});
     }
     scores_.append(text_);
   }
@@ -107,13 +108,13 @@ void judgeInParallel(const Task& task, const std::vector<SubmissionEntry>& entri
 
 // The bests of `options.reference`, if one is named; nothing, after a message on `err`, when
 // it cannot be read or is no table of bests.
-std::optional<KnownBests> readReference(const BatchOptions& options, std::ostream& err) {
-  if (options.reference.empty()) return KnownBests{};
+std::optional<contest::KnownBests> readReference(const BatchOptions& options, std::ostream& err) {
+  if (options.reference.empty()) return contest::KnownBests{};
   std::ifstream file(pathOf(options.reference), std::ios::binary);
   const std::string table{std::istreambuf_iterator<char>(file), {}};
   std::string error = file.bad() || !file.is_open() ? "cannot be read" : "";
-  std::optional<KnownBests> bests;
-  if (error.empty()) bests = parseKnownBests(table, error);
+  std::optional<contest::KnownBests> bests;
+  if (error.empty()) bests = contest::parseKnownBests(table, error);
   if (!bests) {
     err << "pelvano-judge: the reference \"" << options.reference << "\" "
         << (error == "cannot be read" ? error : "is no table of bests: " + error) << "\n";
@@ -148,7 +149,7 @@ int runBatch(const BatchOptions& options, std::ostream& err) {
   const TaskReading reading = loadTask(options.task, err);
   if (reading.outcome.kind != Outcome::Kind::kPassed) return kBatchFailed;
 
-  const std::optional<KnownBests> reference = readReference(options, err);
+  const std::optional<contest::KnownBests> reference = readReference(options, err);
   if (!reference) return kBatchFailed;
   const auto caseCount = static_cast<std::int32_t>(reading.task.cases.size());
   Standings standings({caseCount, options.pointsPerCase.value_or(100.0 / caseCount), *reference,
@@ -188,7 +189,7 @@ int runBatch(const BatchOptions& options, std::ostream& err) {
       tables.add(entries[i], judged);
       if (options.standings) {
         standings.add(entries[i].name, judged.contestant, judged.outcome.kind,
-                      lowestSpreads(judged.results));
+                      contest::lowestSpreads(judged.results));
       }
       progress.update(i + 1);
     }

@@ -50,7 +50,8 @@ int runCmsChecker(const std::string& inputPath, const std::string& correctPath,
   } else {
     const double share = check.scored.share();
     out << outcomeText(share) << "\n";
-    err << (share == 1 ? "translate:success" : printableAscii(caseSummary(check.scored, 500)))
+    err << (share == 1 ? "translate:success"
+                       : printableAscii(contest::caseSummary(check.scored, 500)))
         << "\n";
   }
   out.flush();

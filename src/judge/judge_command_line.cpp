@@ -8,10 +8,10 @@
 #include <string_view>
 #include <thread>
 
+#include "contest/points_rule.h"
 #include "judge/batch.h"
 #include "judge/cms_checker.h"
 #include "judge/drawing.h"
-#include "judge/points_rule.h"
 #include "judge/testlib_checker.h"
 #include "judge/validator.h"
 #include "platform/byte_source.h"
@@ -261,7 +261,7 @@ int runJudgeCommandLine(const std::vector<std::string>& arguments, std::ostream&
       request.batch.tally = !request.quiet;
       request.batch.standings = !request.noStandings;
       if (!request.points.empty()) {
-        request.batch.pointsPerCase = judge::parsePointsPerCase(request.points);
+        request.batch.pointsPerCase = contest::parsePointsPerCase(request.points);
         if (!request.batch.pointsPerCase) {
           throw UsageError{
               "batch: --points needs a plain decimal number above 0 and at most "

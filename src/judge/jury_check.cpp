@@ -6,9 +6,9 @@
 
 namespace pelvano::judge {
 
-std::optional<std::vector<CaseSpread>> readJuryBests(const Task& task,
-                                                     const std::string& answerPath,
-                                                     std::string& reason) {
+std::optional<std::vector<contest::CaseSpread>> readJuryBests(const Task& task,
+                                                              const std::string& answerPath,
+                                                              std::string& reason) {
   FileByteSource answer(answerPath);
   const Evaluation jury = evaluateSubmission(task, answer);
   const std::string name = "the jury's answer \"" + answerPath + "\" ";
@@ -20,7 +20,7 @@ std::optional<std::vector<CaseSpread>> readJuryBests(const Task& task,
     reason = name + "fails its checks: " + boundedFirstLine(jury.outcome, kQuoteLimit);
     return std::nullopt;
   }
-  std::vector<CaseSpread> bests = lowestSpreads(jury.results);
+  std::vector<contest::CaseSpread> bests = contest::lowestSpreads(jury.results);
   if (bests.size() != task.cases.size()) {
     reason = name + "answers " + std::to_string(bests.size()) + " of the task's " +
              std::to_string(task.cases.size()) +
@@ -48,7 +48,8 @@ JuryCheck checkAgainstJury(const std::string& inputPath, const std::string& answ
           "the contestant's output \"" + outputPath + "\" " + check.evaluation.outcome.reason;
       break;
     case Outcome::Kind::kPassed:
-      check.scored = scoreAgainstBests(*bests, lowestSpreads(check.evaluation.results));
+      check.scored =
+          contest::scoreAgainstBests(*bests, contest::lowestSpreads(check.evaluation.results));
       [[fallthrough]];
     case Outcome::Kind::kRejected:
       check.kind = JuryCheck::Kind::kJudged;

@@ -7,17 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "contest/points_rule.h"
 #include "evaluation/evaluation.h"
-#include "judge/points_rule.h"
 
 namespace pelvano::judge {
 
 // The jury's spreads of every case, from its answer at `answerPath`, which must pass every
 // check and answer every case of `task`. Nothing when it does not, with one line in `reason`
 // that names the answer and says why.
-std::optional<std::vector<CaseSpread>> readJuryBests(const Task& task,
-                                                     const std::string& answerPath,
-                                                     std::string& reason);
+std::optional<std::vector<contest::CaseSpread>> readJuryBests(const Task& task,
+                                                              const std::string& answerPath,
+                                                              std::string& reason);
 
 struct JuryCheck {
   enum class Kind {
@@ -29,7 +29,7 @@ struct JuryCheck {
   Kind kind = Kind::kJuryError;
   std::string reason;
   Evaluation evaluation;
-  PointsAgainstBests scored;
+  contest::PointsAgainstBests scored;
   std::size_t caseCount = 0;
 };
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "judge/csv.h"
+#include "contest/csv.h"
 #include "judge/verdict.h"
 #include "pictures/markup_text.h"
 
@@ -17,7 +17,7 @@ constexpr std::int32_t kCaseColumns = 100;
 
 // Totals compare as they are written: equal to the third decimal is a tie.
 long long shownThousandths(double points) {
-  return std::llround(std::strtod(formatPoints(points).c_str(), nullptr) * 1000);
+  return std::llround(std::strtod(contest::formatPoints(points).c_str(), nullptr) * 1000);
 }
 
 std::string joinedNames(const std::vector<std::string>& names) {
@@ -28,9 +28,9 @@ std::string joinedNames(const std::vector<std::string>& names) {
 }
 
 // Two lists of lowest spreads, cases ascending, merged: each case once, with the lower spread.
-std::vector<CaseSpread> lowerOfEach(const std::vector<CaseSpread>& a,
-                                    const std::vector<CaseSpread>& b) {
-  std::vector<CaseSpread> merged;
+std::vector<contest::CaseSpread> lowerOfEach(const std::vector<contest::CaseSpread>& a,
+                                             const std::vector<contest::CaseSpread>& b) {
+  std::vector<contest::CaseSpread> merged;
   merged.reserve(a.size() + b.size());
   std::size_t i = 0;
   std::size_t j = 0;
@@ -51,14 +51,14 @@ std::vector<CaseSpread> lowerOfEach(const std::vector<CaseSpread>& a,
 }  // namespace
 
 void Standings::add(std::string name, std::string contestant, Outcome::Kind verdict,
-                    std::vector<CaseSpread> lowest) {
+                    std::vector<contest::CaseSpread> lowest) {
   entries_.push_back({std::move(name), std::move(contestant), verdict, std::move(lowest)});
 }
 
 std::vector<Standings::Best> Standings::contestBests() const {
   std::vector<Best> bests(static_cast<std::size_t>(std::max(options_.caseCount, 0)));
   for (const Entry& entry : entries_) {
-    for (const CaseSpread& answer : entry.lowest) {
+    for (const contest::CaseSpread& answer : entry.lowest) {
       if (answer.caseNumber < 1 || answer.caseNumber > options_.caseCount) continue;
       Best& best = bests[static_cast<std::size_t>(answer.caseNumber - 1)];
       if (best.by == nullptr || answer.spread < best.spread) best = {answer.spread, &entry};
@@ -85,10 +85,11 @@ std::vector<Standings::Row> Standings::rankedRows(const std::vector<std::int32_t
     row.lowest = lowerOfEach(row.lowest, entry.lowest);
   }
   for (Row& row : rows) {
-    for (const CaseSpread& answer : row.lowest) {
+    for (const contest::CaseSpread& answer : row.lowest) {
       const bool known = answer.caseNumber >= 1 && answer.caseNumber <= options_.caseCount;
       const double ratio =
-          known ? pointsRatio(bests[static_cast<std::size_t>(answer.caseNumber - 1)], answer.spread)
+          known ? contest::pointsRatio(bests[static_cast<std::size_t>(answer.caseNumber - 1)],
+                                       answer.spread)
                 : 0;
       row.ratios.push_back(ratio);
       row.points += options_.pointsPerCase * ratio;
@@ -110,40 +111,41 @@ Standings::Files Standings::write() const {
   // The bests that points are measured against: the reference's, else the contest's.
   std::vector<std::int32_t> bests(contest.size());
   Files files;
-  appendCsvRecord(files.best, {"case", "spread", "submission"});
+  contest::appendCsvRecord(files.best, {"case", "spread", "submission"});
   for (std::size_t i = 0; i < contest.size(); ++i) {
     const auto caseNumber = static_cast<std::int32_t>(i + 1);
     const Best& best = contest[i];
-    appendCsvRecord(files.best, {std::to_string(caseNumber),
-                                 best.by ? std::to_string(best.spread) : std::string(),
-                                 best.by ? best.by->name : std::string()});
+    contest::appendCsvRecord(files.best, {std::to_string(caseNumber),
+                                          best.by ? std::to_string(best.spread) : std::string(),
+                                          best.by ? best.by->name : std::string()});
     const auto known = options_.reference.find(caseNumber);
     bests[i] = known != options_.reference.end() ? known->second : best.spread;
   }
 
-  appendCsvRecord(files.points, {"submission", "case", "spread", "best", "points"});
+  contest::appendCsvRecord(files.points, {"submission", "case", "spread", "best", "points"});
   for (const Entry& entry : entries_) {
-    for (const CaseSpread& answer : entry.lowest) {
+    for (const contest::CaseSpread& answer : entry.lowest) {
       if (answer.caseNumber < 1 || answer.caseNumber > options_.caseCount) continue;
       const std::int32_t best = bests[static_cast<std::size_t>(answer.caseNumber - 1)];
-      appendCsvRecord(files.points,
-                      {entry.name, std::to_string(answer.caseNumber), std::to_string(answer.spread),
-                       std::to_string(best),
-                       formatPoints(options_.pointsPerCase * pointsRatio(best, answer.spread))});
+      contest::appendCsvRecord(files.points,
+                               {entry.name, std::to_string(answer.caseNumber),
+                                std::to_string(answer.spread), std::to_string(best),
+                                contest::formatPoints(options_.pointsPerCase *
+                                                      contest::pointsRatio(best, answer.spread))});
     }
   }
 
   const std::vector<Row> rows = rankedRows(bests);
-  appendCsvRecord(files.standings,
-                  {"rank", "submission", "contestant", "verdict", "points", "cases"});
+  contest::appendCsvRecord(files.standings,
+                           {"rank", "submission", "contestant", "verdict", "points", "cases"});
   for (const Row& row : rows) {
     std::vector<std::string> names;
     for (const Entry* entry : row.entries)
       names.push_back(entry->name);
-    appendCsvRecord(files.standings,
-                    {std::to_string(row.rank), joinedNames(names), row.entries.front()->contestant,
-                     std::string(verdictWord(row.verdict)), formatPoints(row.points),
-                     std::to_string(row.lowest.size())});
+    contest::appendCsvRecord(
+        files.standings, {std::to_string(row.rank), joinedNames(names),
+                          row.entries.front()->contestant, std::string(verdictWord(row.verdict)),
+                          contest::formatPoints(row.points), std::to_string(row.lowest.size())});
   }
   files.page = page(rows, bests);
   return files;
@@ -162,7 +164,7 @@ std::string Standings::page(const std::vector<Row>& rows,
       "td.name { text-align: left; }\n"
       "</style>\n</head>\n<body>\n<h1>Standings</h1>\n<p>";
   html += std::to_string(entries_.size()) + " submissions, " + std::to_string(options_.caseCount) +
-          " cases, " + formatPoints(options_.pointsPerCase) +
+          " cases, " + contest::formatPoints(options_.pointsPerCase) +
           " points a case. A case's cell is shaded by the share of its points earned.";
   if (!caseColumns) html += " Cases are not shown one by one for so many: points.csv has them.";
   html +=
@@ -184,7 +186,7 @@ std::string Standings::page(const std::vector<Row>& rows,
     appendMarkupText(html, row.entries.front()->contestant);
     html += "</td><td class=\"name\">";
     html += verdictWord(row.verdict);
-    html += "</td><td>" + formatPoints(row.points) + "</td><td>" +
+    html += "</td><td>" + contest::formatPoints(row.points) + "</td><td>" +
             std::to_string(row.lowest.size()) + "</td>";
     std::size_t k = 0;
     for (std::int32_t c = 1; caseColumns && c <= options_.caseCount; ++c) {
@@ -200,7 +202,7 @@ std::string Standings::page(const std::vector<Row>& rows,
                     "title=\"spread %d, best %d\">",
                     0.1 + 0.8 * row.ratios[k], row.lowest[k].spread,
                     bests[static_cast<std::size_t>(c - 1)]);
-      html += cell + formatPoints(options_.pointsPerCase * row.ratios[k]) + "</td>";
+      html += cell + contest::formatPoints(options_.pointsPerCase * row.ratios[k]) + "</td>";
     }
     html += "</tr>\n";
   }

@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "judge/known_bests.h"
-#include "judge/points_rule.h"
+#include "contest/known_bests.h"
+#include "contest/points_rule.h"
 
 namespace pelvano::judge {
 
 struct StandingsOptions {
   std::int32_t caseCount = 0;
   double pointsPerCase = 0;
-  KnownBests reference;  // a case missing from it takes the contest's best
+  contest::KnownBests reference;  // a case missing from it takes the contest's best
   bool byContestant = false;
 };
 
@@ -27,7 +27,7 @@ class Standings {
 
   // `lowest` is empty unless the verdict is kPassed.
   void add(std::string name, std::string contestant, Outcome::Kind verdict,
-           std::vector<CaseSpread> lowest);
+           std::vector<contest::CaseSpread> lowest);
 
   struct Files {
     std::string best;       // best.csv
@@ -42,13 +42,13 @@ class Standings {
     std::string name;
     std::string contestant;
     Outcome::Kind verdict;
-    std::vector<CaseSpread> lowest;
+    std::vector<contest::CaseSpread> lowest;
   };
   // One line of the standings: a submission, or a contestant's submissions together.
   struct Row {
     std::vector<const Entry*> entries;
     Outcome::Kind verdict;
-    std::vector<CaseSpread> lowest;
+    std::vector<contest::CaseSpread> lowest;
     std::vector<double> ratios;  // by position in `lowest`
     double points = 0;
     long long shown = 0;  // the points as written, in thousandths: equal ones tie

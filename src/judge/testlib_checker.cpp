@@ -128,7 +128,7 @@ std::optional<Words> readWords(const std::vector<std::string>& words, std::strin
     if (word == "--points" || inline_) {
       const std::string value = inline_ ? word.substr(9) : i + 1 < words.size() ? words[++i] : "";
       if (read.pointsPerCase) error = "--points is given more than once";
-      read.pointsPerCase = parsePointsPerCase(value);
+      read.pointsPerCase = contest::parsePointsPerCase(value);
       if (!read.pointsPerCase && error.empty()) {
         error = "--points needs a plain decimal number above 0 and at most 1000000";
       }
@@ -197,16 +197,17 @@ int runTestlibChecker(const std::vector<std::string>& words, std::ostream& err) 
     return finish(TestlibVerdict::kWrongAnswer,
                   boundedFirstLine(check.evaluation.outcome, kQuoteLimit));
   }
-  const double pointsPerCase = read->pointsPerCase.value_or(defaultPointsPerCase(check.caseCount));
-  if (pointsPerCase * static_cast<double>(check.caseCount) > kMostPointsPerCase + 1e-8) {
+  const double pointsPerCase =
+      read->pointsPerCase.value_or(contest::defaultPointsPerCase(check.caseCount));
+  if (pointsPerCase * static_cast<double>(check.caseCount) > contest::kMostPointsPerCase + 1e-8) {
     return finish(TestlibVerdict::kFail,
-                  "--points " + formatPoints(pointsPerCase) + " over " +
+                  "--points " + contest::formatPoints(pointsPerCase) + " over " +
                       std::to_string(check.caseCount) +
                       " cases may pass 1000000, the most points a checker may give");
   }
   const double points = check.scored.points(pointsPerCase);
   return finish(TestlibVerdict::kPoints,
-                testlibPoints(points) + " " + caseSummary(check.scored, 500), points);
+                testlibPoints(points) + " " + contest::caseSummary(check.scored, 500), points);
 }
 
 }  // namespace pelvano::judge

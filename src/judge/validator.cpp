@@ -19,19 +19,20 @@ struct Scored {
   std::string table;
 };
 
-Scored score(const std::vector<CaseSpread>& jury, const std::deque<CaseResult>& results,
+Scored score(const std::vector<contest::CaseSpread>& jury, const std::deque<CaseResult>& results,
              double pointsPerCase) {
-  const PointsAgainstBests against = scoreAgainstBests(jury, lowestSpreads(results));
+  const contest::PointsAgainstBests against =
+      contest::scoreAgainstBests(jury, contest::lowestSpreads(results));
   Scored scored{against.points(pointsPerCase), "\ncase team-spread jury-spread points\n"};
-  for (const CasePoints& points : against.cases) {
+  for (const contest::CasePoints& points : against.cases) {
     if (scored.table.size() >= kJudgeMessageLimit) break;
     scored.table += std::to_string(points.caseNumber) + ' ' +
                     (points.spread ? std::to_string(*points.spread) : "-") + ' ' +
-                    std::to_string(points.best) + ' ' + formatPoints(pointsPerCase * points.ratio) +
-                    '\n';
+                    std::to_string(points.best) + ' ' +
+                    contest::formatPoints(pointsPerCase * points.ratio) + '\n';
   }
   if (scored.table.size() >= kJudgeMessageLimit) scored.table += "[table cut]\n";
-  scored.table += "total " + formatPoints(scored.points) + '\n';
+  scored.table += "total " + contest::formatPoints(scored.points) + '\n';
   return scored;
 }
 
@@ -44,7 +45,7 @@ std::optional<ValidatorFlags> parseValidatorFlags(const std::vector<std::string>
     if (words[i] == "score") flags.score = true;
     if (words[i] != "points") continue;
     flags.pointsPerCase =
-        i + 1 < words.size() ? parsePointsPerCase(words[i + 1]) : std::optional<double>();
+        i + 1 < words.size() ? contest::parsePointsPerCase(words[i + 1]) : std::optional<double>();
     if (!flags.pointsPerCase) {
       error =
           "the validator flag points needs a plain decimal number above 0 and at most 1000000 "
@@ -66,7 +67,7 @@ int runValidator(const std::string& inputPath, ByteSource& submission,
                  const std::optional<ValidatorScoring>& scoring) {
   const TaskReading reading = loadTask(inputPath, err);
   if (reading.outcome.kind != Outcome::Kind::kPassed) return kValidatorJudgeError;
-  std::optional<std::vector<CaseSpread>> jury;
+  std::optional<std::vector<contest::CaseSpread>> jury;
   if (scoring) {
     std::string reason;
     jury = readJuryBests(reading.task, scoring->answerPath, reason);
@@ -82,7 +83,7 @@ int runValidator(const std::string& inputPath, ByteSource& submission,
   Scored scored;
   if (jury && evaluation.outcome.kind == Outcome::Kind::kPassed) {
     scored = score(*jury, evaluation.results,
-                   scoring->pointsPerCase.value_or(defaultPointsPerCase(jury->size())));
+                   scoring->pointsPerCase.value_or(contest::defaultPointsPerCase(jury->size())));
     judgeMessage += scored.table;
   }
   const bool judgeWritten = writeFileOrTell(feedbackDir / "judgemessage.txt", judgeMessage, err);
@@ -95,8 +96,8 @@ int runValidator(const std::string& inputPath, ByteSource& submission,
       }
       // A scoring validator always writes its score: without score.txt, an accepted
       // submission would get full marks.
-      if (jury &&
-          !writeFileOrTell(feedbackDir / "score.txt", formatPoints(scored.points) + '\n', err)) {
+      if (jury && !writeFileOrTell(feedbackDir / "score.txt",
+                                   contest::formatPoints(scored.points) + '\n', err)) {
         break;
       }
       return kValidatorAccepted;

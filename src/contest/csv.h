@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace pelvano::judge {
+namespace pelvano::contest {
 
 // Appends one record and its CR LF. A field that holds a comma, a double quote, a CR, an LF
 // or a NUL is quoted, with its double quotes doubled; every byte (bytes over 127 included)
@@ -20,4 +20,4 @@ void appendCsvRecord(std::string& table, const std::vector<std::string>& fields)
 // unquoted field.
 std::optional<std::vector<std::vector<std::string>>> parseCsv(std::string_view table);
 
-}  // namespace pelvano::judge
+}  // namespace pelvano::contest

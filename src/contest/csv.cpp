@@ -1,8 +1,8 @@
-#include "judge/csv.h"
+#include "contest/csv.h"
 
 #include <algorithm>
 
-namespace pelvano::judge {
+namespace pelvano::contest {
 namespace {
 
 // NUL is quoted too: some readers take an unquoted NUL for the end of the record.
@@ -91,4 +91,4 @@ std::optional<std::vector<std::vector<std::string>>> parseCsv(std::string_view t
   return records;
 }
 
-}  // namespace pelvano::judge
+}  // namespace pelvano::contest

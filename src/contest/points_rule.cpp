@@ -1,10 +1,10 @@
-#include "judge/points_rule.h"
+#include "contest/points_rule.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
-namespace pelvano::judge {
+namespace pelvano::contest {
 
 std::vector<CaseSpread> lowestSpreads(const std::deque<CaseResult>& results) {
   std::vector<CaseSpread> lowest;
@@ -92,4 +92,4 @@ std::string caseSummary(const PointsAgainstBests& scored, std::size_t limit) {
   return summary;
 }
 
-}  // namespace pelvano::judge
+}  // namespace pelvano::contest

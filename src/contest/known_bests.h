@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace pelvano::judge {
+namespace pelvano::contest {
 
 // Known bests by case number, such as a jury's.
 using KnownBests = std::map<std::int32_t, std::int32_t>;
@@ -18,4 +18,4 @@ using KnownBests = std::map<std::int32_t, std::int32_t>;
 // when the table is not such a one.
 std::optional<KnownBests> parseKnownBests(std::string_view table, std::string& error);
 
-}  // namespace pelvano::judge
+}  // namespace pelvano::contest

@@ -17,7 +17,7 @@
 
 #include "evaluation/evaluation.h"
 
-namespace pelvano::judge {
+namespace pelvano::contest {
 
 // A submission's spread on one case: the lowest of its blocks for that case.
 struct CaseSpread {
@@ -73,4 +73,4 @@ PointsAgainstBests scoreAgainstBests(const std::vector<CaseSpread>& bests,
 // its best ("case 2: spread 28, best 0"), cut after `limit` bytes with "...".
 std::string caseSummary(const PointsAgainstBests& scored, std::size_t limit);
 
-}  // namespace pelvano::judge
+}  // namespace pelvano::contest

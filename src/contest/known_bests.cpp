@@ -1,11 +1,11 @@
-#include "judge/known_bests.h"
+#include "contest/known_bests.h"
 
 #include <algorithm>
 #include <charconv>
 
-#include "judge/csv.h"
+#include "contest/csv.h"
 
-namespace pelvano::judge {
+namespace pelvano::contest {
 namespace {
 
 // A whole number from `low` to 2147483647 written in decimal digits alone.
@@ -59,4 +59,4 @@ std::optional<KnownBests> parseKnownBests(std::string_view table, std::string& e
   return bests;
 }
 
-}  // namespace pelvano::judge
+}  // namespace pelvano::contest
