@@ -1,13 +1,11 @@
 #include "judge/batch.h"
 
 #include <exception>
-#include <fstream>
-#include <iterator>
 #include <thread>
 
+#include "contest/bounded_text.h"
 #include "contest/csv.h"
 #include "evaluation/evaluation.h"
-#include "judge/bounded_text.h"
 #include "judge/judging_window.h"
 #include "judge/output_run.h"
 #include "judge/progress_line.h"
@@ -46,8 +44,9 @@ class Tables {
     const bool rejected = outcome.kind == Outcome::Kind::kRejected;
     const std::string code = rejected ? std::to_string(outcome.failure.code) : "";
     // The message as the report shows it, its quoted text cut to a field's size.
-    const std::string message =
-        rejected ? boundedMessage(outcome.failure, kQuoteLimit) : judgeErrorReason(outcome);
+    const std::string message = rejected
+                                    ? contest::boundedMessage(outcome.failure, contest::kQuoteLimit)
+                                    : judgeErrorReason(outcome);
     text_.clear();
     contest::appendCsvRecord(text_, {entry.name, textOf(entry.path), evaluation.contestant,
                                      std::string(verdictWord(outcome.kind)), code, message,
@@ -110,14 +109,13 @@ void judgeInParallel(const Task& task, const std::vector<SubmissionEntry>& entri
 // it cannot be read or is no table of bests.
 std::optional<contest::KnownBests> readReference(const BatchOptions& options, std::ostream& err) {
   if (options.reference.empty()) return contest::KnownBests{};
-  std::ifstream file(pathOf(options.reference), std::ios::binary);
-  const std::string table{std::istreambuf_iterator<char>(file), {}};
-  std::string error = file.bad() || !file.is_open() ? "cannot be read" : "";
+  const WholeFile file = readWholeFile(options.reference);
+  std::string error;
   std::optional<contest::KnownBests> bests;
-  if (error.empty()) bests = contest::parseKnownBests(table, error);
+  if (file.unreadable.empty()) bests = contest::parseKnownBests(file.bytes, error);
   if (!bests) {
     err << "pelvano-judge: the reference \"" << options.reference << "\" "
-        << (error == "cannot be read" ? error : "is no table of bests: " + error) << "\n";
+        << (file.unreadable.empty() ? "is no table of bests: " + error : file.unreadable) << "\n";
   }
   return bests;
 }

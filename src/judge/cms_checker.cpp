@@ -3,7 +3,7 @@
 #include <array>
 #include <charconv>
 
-#include "judge/bounded_text.h"
+#include "contest/bounded_text.h"
 #include "judge/jury_check.h"
 
 namespace pelvano::judge {
@@ -46,7 +46,8 @@ int runCmsChecker(const std::string& inputPath, const std::string& correctPath,
   }
   if (check.evaluation.outcome.kind != Outcome::Kind::kPassed) {
     out << "0\n";
-    err << printableAscii(boundedFirstLine(check.evaluation.outcome, kQuoteLimit)) << "\n";
+    err << printableAscii(contest::boundedFirstLine(check.evaluation.outcome, contest::kQuoteLimit))
+        << "\n";
   } else {
     const double share = check.scored.share();
     out << outcomeText(share) << "\n";

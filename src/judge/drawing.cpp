@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "contest/bounded_text.h"
 #include "evaluation/evaluation.h"
-#include "judge/bounded_text.h"
 #include "judge/output_run.h"
 #include "judge/task_loading.h"
 #include "pictures/block_picture.h"
@@ -68,7 +68,7 @@ int runDraw(const std::string& taskPath, const std::string& submissionPath, cons
   }
   const std::string page =
       pictures::indexPage(textOf(pathOf(submissionPath).filename()),
-                          boundedReport(evaluation, kJudgeMessageLimit), entries);
+                          contest::boundedReport(evaluation, contest::kJudgeMessageLimit), entries);
   if (!writeFileOrTell(run.stage("index.html"), page, err)) status = kDrawFailed;
   if (!run.commit()) {
     err << "pelvano-judge: " << run.failure() << "\n";
@@ -100,7 +100,8 @@ int runVisualizer(const std::string& inputPath, ByteSource& submission, const fs
     if (const std::optional<BlockPicture> failed = collector.failedBlock(evaluation))
       place(*failed);
     if (height == 0) {
-      image = textImage("No block to draw. " + boundedFirstLine(evaluation.outcome, kQuoteLimit));
+      image = textImage("No block to draw. " +
+                        contest::boundedFirstLine(evaluation.outcome, contest::kQuoteLimit));
     } else {
       image =
           "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"

@@ -1,6 +1,6 @@
 #include "judge/jury_check.h"
 
-#include "judge/bounded_text.h"
+#include "contest/bounded_text.h"
 #include "judge/task_loading.h"
 #include "platform/byte_source.h"
 
@@ -17,7 +17,8 @@ std::optional<std::vector<contest::CaseSpread>> readJuryBests(const Task& task,
     return std::nullopt;
   }
   if (jury.outcome.kind != Outcome::Kind::kPassed) {
-    reason = name + "fails its checks: " + boundedFirstLine(jury.outcome, kQuoteLimit);
+    reason =
+        name + "fails its checks: " + contest::boundedFirstLine(jury.outcome, contest::kQuoteLimit);
     return std::nullopt;
   }
   std::vector<contest::CaseSpread> bests = contest::lowestSpreads(jury.results);

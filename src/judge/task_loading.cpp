@@ -1,6 +1,6 @@
 #include "judge/task_loading.h"
 
-#include "judge/bounded_text.h"
+#include "contest/bounded_text.h"
 #include "platform/byte_source.h"
 
 namespace pelvano::judge {
@@ -11,8 +11,8 @@ TaskReading loadTask(const std::string& path, std::string& reason) {
   if (reading.outcome.kind == Outcome::Kind::kUnreadable) {
     reason = "the task file \"" + path + "\" " + reading.outcome.reason;
   } else if (reading.outcome.kind != Outcome::Kind::kPassed) {
-    reason = "the task file \"" + path +
-             "\" fails its checks: " + boundedFirstLine(reading.outcome, kQuoteLimit);
+    reason = "the task file \"" + path + "\" fails its checks: " +
+             contest::boundedFirstLine(reading.outcome, contest::kQuoteLimit);
   }
   return reading;
 }

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <string_view>
 
-#include "judge/bounded_text.h"
+#include "contest/bounded_text.h"
 #include "judge/jury_check.h"
 #include "judge/output_run.h"
 #include "platform/paths.h"
@@ -195,7 +195,7 @@ int runTestlibChecker(const std::vector<std::string>& words, std::ostream& err) 
   }
   if (check.evaluation.outcome.kind != Outcome::Kind::kPassed) {
     return finish(TestlibVerdict::kWrongAnswer,
-                  boundedFirstLine(check.evaluation.outcome, kQuoteLimit));
+                  contest::boundedFirstLine(check.evaluation.outcome, contest::kQuoteLimit));
   }
   const double pointsPerCase =
       read->pointsPerCase.value_or(contest::defaultPointsPerCase(check.caseCount));

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "contest/bounded_text.h"
 #include "evaluation/evaluation.h"
-#include "judge/bounded_text.h"
 #include "judge/jury_check.h"
 #include "judge/output_run.h"
 #include "judge/strict_task.h"
@@ -25,13 +25,13 @@ Scored score(const std::vector<contest::CaseSpread>& jury, const std::deque<Case
       contest::scoreAgainstBests(jury, contest::lowestSpreads(results));
   Scored scored{against.points(pointsPerCase), "\ncase team-spread jury-spread points\n"};
   for (const contest::CasePoints& points : against.cases) {
-    if (scored.table.size() >= kJudgeMessageLimit) break;
+    if (scored.table.size() >= contest::kJudgeMessageLimit) break;
     scored.table += std::to_string(points.caseNumber) + ' ' +
                     (points.spread ? std::to_string(*points.spread) : "-") + ' ' +
                     std::to_string(points.best) + ' ' +
                     contest::formatPoints(pointsPerCase * points.ratio) + '\n';
   }
-  if (scored.table.size() >= kJudgeMessageLimit) scored.table += "[table cut]\n";
+  if (scored.table.size() >= contest::kJudgeMessageLimit) scored.table += "[table cut]\n";
   scored.table += "total " + contest::formatPoints(scored.points) + '\n';
   return scored;
 }
@@ -79,7 +79,7 @@ int runValidator(const std::string& inputPath, ByteSource& submission,
 
   const Evaluation evaluation = evaluateSubmission(reading.task, submission);
   // Feedback of bounded size, whatever the submission quotes: a contest system stores it.
-  std::string judgeMessage = boundedReport(evaluation, kJudgeMessageLimit);
+  std::string judgeMessage = contest::boundedReport(evaluation, contest::kJudgeMessageLimit);
   Scored scored;
   if (jury && evaluation.outcome.kind == Outcome::Kind::kPassed) {
     scored = score(*jury, evaluation.results,
@@ -90,7 +90,7 @@ int runValidator(const std::string& inputPath, ByteSource& submission,
   switch (evaluation.outcome.kind) {
     case Outcome::Kind::kPassed:
       if (!writeFileOrTell(feedbackDir / "teammessage.txt",
-                           boundedReport(evaluation, kJudgeMessageLimit), err) ||
+                           contest::boundedReport(evaluation, contest::kJudgeMessageLimit), err) ||
           !judgeWritten) {
         break;
       }
@@ -102,8 +102,9 @@ int runValidator(const std::string& inputPath, ByteSource& submission,
       }
       return kValidatorAccepted;
     case Outcome::Kind::kRejected:
-      if (!writeFileOrTell(feedbackDir / "teammessage.txt",
-                           boundedFirstLine(evaluation.outcome, kQuoteLimit) + '\n', err) ||
+      if (!writeFileOrTell(
+              feedbackDir / "teammessage.txt",
+              contest::boundedFirstLine(evaluation.outcome, contest::kQuoteLimit) + '\n', err) ||
           !judgeWritten) {
         break;
       }
@@ -118,30 +119,23 @@ int runValidator(const std::string& inputPath, ByteSource& submission,
 
 int checkTask(FileByteSource& task, const std::string& name, bool strict, std::ostream& err) {
   // The strict form needs the bytes after the last case too, which the reader leaves unread.
-  std::string bytes;
+  WholeFile bytes;
   std::optional<MemoryByteSource> whole;
-  try {
-    if (strict) {
-      char buffer[1 << 16];
-      for (std::size_t got; (got = task.read(buffer, sizeof buffer)) > 0;)
-        bytes.append(buffer, got);
-      whole.emplace(bytes);
+  if (strict) {
+    bytes = readWhole(task);
+    if (!bytes.unreadable.empty()) {
+      err << "pelvano-judge: the task file " << name << " " << bytes.unreadable << "\n";
+      return kValidatorJudgeError;
     }
-  } catch (const std::exception& failure) {
-    err << "pelvano-judge: the task file " << name << " cannot be read: " << failure.what() << "\n";
-    return kValidatorJudgeError;
+    whole.emplace(bytes.bytes);
   }
-  TaskReading reading = whole ? readTask(*whole) : readTask(task);
-  if (!task.unreadable().empty()) {
-    reading.outcome.kind = Outcome::Kind::kUnreadable;
-    reading.outcome.reason = task.unreadable();
-  }
+  const TaskReading reading = whole ? readTask(*whole) : readTask(task);
   switch (reading.outcome.kind) {
     case Outcome::Kind::kUnreadable:
       err << "pelvano-judge: the task file " << name << " " << reading.outcome.reason << "\n";
       return kValidatorJudgeError;
     case Outcome::Kind::kPassed:
-      if (const std::string fault = strict ? strictFormFault(bytes, reading.task) : "";
+      if (const std::string fault = strict ? strictFormFault(bytes.bytes, reading.task) : "";
           !fault.empty()) {
         err << "pelvano-judge: the task file " << name << " is not in the strict form: " << fault
             << "\n";
@@ -149,8 +143,8 @@ int checkTask(FileByteSource& task, const std::string& name, bool strict, std::o
       }
       return kValidatorAccepted;
     case Outcome::Kind::kRejected:
-      err << "pelvano-judge: the task file " << name
-          << " fails its checks: " << boundedFirstLine(reading.outcome, kQuoteLimit) << "\n";
+      err << "pelvano-judge: the task file " << name << " fails its checks: "
+          << contest::boundedFirstLine(reading.outcome, contest::kQuoteLimit) << "\n";
       return kValidatorWrongAnswer;
     case Outcome::Kind::kUnexpected:
       break;

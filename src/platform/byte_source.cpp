@@ -12,6 +12,25 @@ std::string FileByteSource::unreadable() const {
   return std::string("cannot be read: ") + std::strerror(openError_);
 }
 
+WholeFile readWhole(ByteSource& source) {
+  WholeFile file;
+  try {
+    char buffer[1 << 16];
+    for (std::size_t got; (got = source.read(buffer, sizeof buffer)) > 0;)
+      file.bytes.append(buffer, got);
+    file.unreadable = source.unreadable();
+  } catch (const std::exception& failure) {
+    file.bytes.clear();
+    file.unreadable = std::string("cannot be read: ") + failure.what();
+  }
+  return file;
+}
+
+WholeFile readWholeFile(const std::string& path) {
+  FileByteSource source(path);
+  return readWhole(source);
+}
+
 FileByteSource::~FileByteSource() {
   close();
 }

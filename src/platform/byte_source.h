@@ -71,4 +71,13 @@ class MemoryByteSource final : public ByteSource {
   std::string_view rest_;
 };
 
+// A source's bytes to its end: `unreadable` says why there are none when it cannot be opened
+// or read.
+struct WholeFile {
+  std::string bytes;
+  std::string unreadable;
+};
+WholeFile readWhole(ByteSource& source);
+WholeFile readWholeFile(const std::string& path);
+
 }  // namespace pelvano

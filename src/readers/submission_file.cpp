@@ -87,6 +87,7 @@ void SubmissionReader::failInvalidCaseNumber(LineCounter line, std::int32_t numb
 }
 
 void SubmissionReader::readBlockGrid(const BlockStart& start, Arrangement& arrangement) {
+  arrangement.firstLine = nextLine_ - 1;  // the block's line, read last
   readArrangement(file_, nextLine_, start.caseNumber, *start.testCase, arrangement);
 }
 

@@ -21,6 +21,8 @@ class Arrangement {
   std::int32_t d = 0;
   std::int32_t caseNumber = 0;
   const TestCase* testCase = nullptr;  // in the driver's list, which outlives the block
+  // The number of the block's first line, which names its case; its rows follow it.
+  std::int64_t firstLine = 0;
 
   Arrangement() = default;
   Arrangement(const Arrangement&) = delete;

@@ -9,7 +9,7 @@
 
 #include "evaluation/evaluation.h"
 
-namespace pelvano::judge {
+namespace pelvano::contest {
 
 // At most this many bytes of quoted input text in a message of a table, a team's feedback or
 // standard error.
@@ -31,4 +31,4 @@ std::string boundedFirstLine(const Outcome& outcome, std::size_t limit);
 // says how many bytes the whole has.
 std::string boundedReport(const Evaluation& evaluation, std::size_t limit);
 
-}  // namespace pelvano::judge
+}  // namespace pelvano::contest

@@ -1,9 +1,9 @@
-#include "judge/bounded_text.h"
+#include "contest/bounded_text.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace pelvano::judge {
+namespace pelvano::contest {
 namespace {
 
 // The report's failure tail and the margin the marker and the message's words need within a
@@ -53,4 +53,4 @@ std::string boundedReport(const Evaluation& evaluation, std::size_t limit) {
   return pieces.head.substr(0, kept) + marker;
 }
 
-}  // namespace pelvano::judge
+}  // namespace pelvano::contest
