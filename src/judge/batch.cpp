@@ -105,21 +105,6 @@ void judgeInParallel(const Task& task, const std::vector<SubmissionEntry>& entri
   }
 }
 
-// The bests of `options.reference`, if one is named; nothing, after a message on `err`, when
-// it cannot be read or is no table of bests.
-std::optional<contest::KnownBests> readReference(const BatchOptions& options, std::ostream& err) {
-  if (options.reference.empty()) return contest::KnownBests{};
-  const WholeFile file = readWholeFile(options.reference);
-  std::string error;
-  std::optional<contest::KnownBests> bests;
-  if (file.unreadable.empty()) bests = contest::parseKnownBests(file.bytes, error);
-  if (!bests) {
-    err << "pelvano-judge: the reference \"" << options.reference << "\" "
-        << (file.unreadable.empty() ? "is no table of bests: " + error : file.unreadable) << "\n";
-  }
-  return bests;
-}
-
 bool writeStandings(OutputRun& run, const Standings& standings, std::ostream& err) {
   const Standings::Files files = standings.write();
   for (const auto& [name, text] : {std::pair{"best.csv", &files.best},
@@ -147,7 +132,7 @@ int runBatch(const BatchOptions& options, std::ostream& err) {
   const TaskReading reading = loadTask(options.task, err);
   if (reading.outcome.kind != Outcome::Kind::kPassed) return kBatchFailed;
 
-  const std::optional<contest::KnownBests> reference = readReference(options, err);
+  const std::optional<contest::KnownBests> reference = loadReference(options.reference, err);
   if (!reference) return kBatchFailed;
   const auto caseCount = static_cast<std::int32_t>(reading.task.cases.size());
   Standings standings({caseCount, options.pointsPerCase.value_or(100.0 / caseCount), *reference,

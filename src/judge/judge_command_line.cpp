@@ -14,6 +14,7 @@
 #include "judge/drawing.h"
 #include "judge/testlib_checker.h"
 #include "judge/validator.h"
+#include "judge/workbench.h"
 #include "platform/byte_source.h"
 #include "platform/paths.h"
 
@@ -73,6 +74,18 @@ Commands:
       number of cases), 1 with "wrong answer ..." when a check fails, 3 with "FAIL ..."
       for the jury's error or words that do not fit; with RESULT_FILE the message goes
       there (as XML with -appes).
+  compare TASK [--reference FILE] [--points P] [--csv] SUBMISSION...
+      Several runs side by side: a row a case, a column a run, each run's spread (the
+      lowest of its blocks for the case) and points by the contest's rule, the best of
+      the runs marked, and each run's total. The bests are the runs' own, or those of
+      FILE (a best.csv). --csv prints the table as CSV. Exit 0, or 3 when the task or
+      the reference fails.
+  best TASK SUBMISSION... --out FILE [--contestant NNNNNN]
+      Writes FILE, one submission holding for each case the block with the lowest spread
+      among the runs that pass every check (their bytes as written; ties to the earliest
+      run), line 1 from the first passing run or NNNNNN; runs left out are named on
+      standard error. FILE is written whole or not at all, then judged again: its report
+      and where each block came from on standard output. Exit 0, or 3.
   draw TASK SUBMISSION --out DIR
       Pictures of the submission's regions: DIR/block-K-case-N.svg for every block
       read, and DIR/index.html with the report and every picture, replacing whatever
@@ -90,8 +103,8 @@ Options take their value as `--out DIR` or `--out=DIR`, each at most once. A usa
 exits with 2.
 )";
 
-constexpr std::array<std::string_view, 7> kCommands = {
-    "batch", "validate", "draw", "visualize", "check-task", "cms", "testlib"};
+constexpr std::array<std::string_view, 9> kCommands = {
+    "batch", "validate", "draw", "visualize", "check-task", "cms", "testlib", "compare", "best"};
 
 struct UsageError {
   std::string message;
@@ -104,6 +117,9 @@ struct Request {
   bool noStandings = false;
   std::string points;
   bool strict = false;
+  bool csv = false;
+  std::string contestant;
+  judge::CompareOptions compare;
   std::string task;
   std::string correct;
   std::string submission;
@@ -125,6 +141,7 @@ class Parser {
     checkTask->add_option("TASK", request.task);
     checkTask->add_flag("--strict", request.strict);
     checkTask->allow_extras();
+    addWorkbench(request);
     CLI::App* cms = app_.add_subcommand("cms");
     cms->add_option("INPUT", request.task)->required();
     cms->add_option("CORRECT_OUTPUT", request.correct)->required();
@@ -161,6 +178,20 @@ class Parser {
     once(batch->add_option("--reference", request.batch.reference));
     batch->add_flag("--by-contestant", request.batch.byContestant);
     batch->add_flag("--no-standings", request.noStandings);
+  }
+
+  void addWorkbench(Request& request) {
+    CLI::App* compare = app_.add_subcommand("compare");
+    compare->add_option("TASK", request.task)->required();
+    compare->add_option("SUBMISSION", request.compare.submissions)->required();
+    once(compare->add_option("--reference", request.compare.reference));
+    once(compare->add_option("--points", request.points));
+    compare->add_flag("--csv", request.csv);
+    CLI::App* best = app_.add_subcommand("best");
+    best->add_option("TASK", request.task)->required();
+    best->add_option("SUBMISSION", request.compare.submissions)->required();
+    once(best->add_option("--out", request.out)->required());
+    once(best->add_option("--contestant", request.contestant));
   }
 
   void addDraw(Request& request) {
@@ -215,6 +246,19 @@ int runPackageCommand(const std::string& command, const std::vector<std::string>
   return judge::runValidator(words.input, submission, pathOf(words.feedbackDir), err, scoring);
 }
 
+// The value of --points, if given: a plain decimal number above 0, at most 1000000.
+std::optional<double> pointsOption(const std::string& command, const std::string& value) {
+  if (value.empty()) return std::nullopt;
+  const std::optional<double> points = contest::parsePointsPerCase(value);
+  if (!points) {
+    throw UsageError{command +
+                     ": --points needs a plain decimal number above 0 and at most 1000000, "
+                     "not \"" +
+                     value + "\""};
+  }
+  return points;
+}
+
 void refuseEmpty(const std::string& value, const char* what) {
   if (value.empty()) throw UsageError{std::string(what) + " must not be empty"};
 }
@@ -260,20 +304,24 @@ int runJudgeCommandLine(const std::vector<std::string>& arguments, std::ostream&
       request.batch.progress = errIsTerminal && !request.quiet;
       request.batch.tally = !request.quiet;
       request.batch.standings = !request.noStandings;
-      if (!request.points.empty()) {
-        request.batch.pointsPerCase = contest::parsePointsPerCase(request.points);
-        if (!request.batch.pointsPerCase) {
-          throw UsageError{
-              "batch: --points needs a plain decimal number above 0 and at most "
-              "1000000, not \"" +
-              request.points + "\""};
-        }
-      }
+      request.batch.pointsPerCase = pointsOption(command, request.points);
       if (request.noStandings && (!request.points.empty() || !request.batch.reference.empty() ||
                                   request.batch.byContestant)) {
         throw UsageError{"batch: --no-standings takes no --points, --reference or --by-contestant"};
       }
       return judge::runBatch(request.batch, err);
+    }
+    if (command == "compare") {
+      request.compare.task = request.task;
+      request.compare.csv = request.csv;
+      request.compare.pointsPerCase = pointsOption(command, request.points);
+      return judge::runCompare(request.compare, out, err);
+    }
+    if (command == "best") {
+      refuseEmpty(request.out, "--out");
+      judge::BestOptions best{request.task, request.compare.submissions, request.out, {}};
+      if (!request.contestant.empty()) best.contestant = request.contestant;
+      return judge::runBest(best, out, err);
     }
     if (command == "draw") {
       refuseEmpty(request.out, "--out");

@@ -24,4 +24,17 @@ TaskReading loadTask(const std::string& path, std::ostream& err) {
   return reading;
 }
 
+std::optional<contest::KnownBests> loadReference(const std::string& path, std::ostream& err) {
+  if (path.empty()) return contest::KnownBests{};
+  const WholeFile file = readWholeFile(path);
+  std::string error;
+  std::optional<contest::KnownBests> bests;
+  if (file.unreadable.empty()) bests = contest::parseKnownBests(file.bytes, error);
+  if (!bests) {
+    err << "pelvano-judge: the reference \"" << path << "\" "
+        << (file.unreadable.empty() ? "is no table of bests: " + error : file.unreadable) << "\n";
+  }
+  return bests;
+}
+
 }  // namespace pelvano::judge

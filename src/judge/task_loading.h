@@ -2,9 +2,11 @@
 // or fails its checks is the jury's error.
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 
+#include "contest/known_bests.h"
 #include "evaluation/evaluation.h"
 
 namespace pelvano::judge {
@@ -15,5 +17,9 @@ TaskReading loadTask(const std::string& path, std::string& reason);
 
 // The same, telling the reason on `err` as pelvano-judge does.
 TaskReading loadTask(const std::string& path, std::ostream& err);
+
+// The known bests of the table at `path` (none when `path` is empty); nothing, after a message
+// on `err`, when it cannot be read or is no table of bests.
+std::optional<contest::KnownBests> loadReference(const std::string& path, std::ostream& err);
 
 }  // namespace pelvano::judge
