@@ -72,6 +72,28 @@ class BlockObserver {
   virtual void gridFailed(Arrangement& arrangement) = 0;
 };
 
+// Passes every call on to two observers, in turn.
+class ObserverPair final : public BlockObserver {
+ public:
+  ObserverPair(BlockObserver& first, BlockObserver& second) : first_(first), second_(second) {}
+  void blockRead(Arrangement& arrangement) override {
+    first_.blockRead(arrangement);
+    second_.blockRead(arrangement);
+  }
+  void blockScored(std::int32_t score) override {
+    first_.blockScored(score);
+    second_.blockScored(score);
+  }
+  void gridFailed(Arrangement& arrangement) override {
+    first_.gridFailed(arrangement);
+    second_.gridFailed(arrangement);
+  }
+
+ private:
+  BlockObserver& first_;
+  BlockObserver& second_;
+};
+
 // Reads the task to its last case, then closes the source at once: nothing after the last
 // case is read, and a writer at the other end of a pipe is not kept waiting.
 TaskReading readTask(ByteSource& source);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "contest/bounded_text.h"
+#include "contest/failure_hints.h"
 #include "evaluation/evaluation.h"
 #include "judge/output_run.h"
 #include "judge/task_loading.h"
@@ -58,17 +59,27 @@ int runDraw(const std::string& taskPath, const std::string& submissionPath, cons
                        pictures::pictureHeight(picture)});
   };
   PictureCollector collector(write);
-  FileByteSource submission(submissionPath);
-  const Evaluation evaluation = evaluateSubmission(reading.task, submission, &collector);
+  contest::BlockPlaceWatcher watcher;
+  ObserverPair observers(collector, watcher);
+  // Read whole: the hints look at the bytes of the line a failure lies in.
+  const WholeFile bytes = readWholeFile(submissionPath);
+  MemoryByteSource submission(bytes.bytes);
+  Evaluation evaluation = evaluateSubmission(reading.task, submission, &observers);
   if (const std::optional<BlockPicture> failed = collector.failedBlock(evaluation)) write(*failed);
-  if (evaluation.outcome.kind == Outcome::Kind::kUnreadable) {
-    err << "pelvano-judge: the submission \"" << submissionPath << "\" "
-        << evaluation.outcome.reason << "\n";
+  if (!bytes.unreadable.empty()) {
+    evaluation.outcome.kind = Outcome::Kind::kUnreadable;
+    err << "pelvano-judge: the submission \"" << submissionPath << "\" " << bytes.unreadable
+        << "\n";
     status = kDrawFailed;
   }
-  const std::string page =
-      pictures::indexPage(textOf(pathOf(submissionPath).filename()),
-                          contest::boundedReport(evaluation, contest::kJudgeMessageLimit), entries);
+  std::vector<std::string> hints;
+  for (const contest::Hint& hint :
+       contest::failureHints(evaluation.outcome, bytes.bytes, watcher.place())) {
+    hints.push_back(hint.english);
+  }
+  const std::string page = pictures::indexPage(
+      textOf(pathOf(submissionPath).filename()),
+      contest::boundedReport(evaluation, contest::kJudgeMessageLimit), hints, entries);
   if (!writeFileOrTell(run.stage("index.html"), page, err)) status = kDrawFailed;
   if (!run.commit()) {
     err << "pelvano-judge: " << run.failure() << "\n";
