@@ -3,10 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <optional>
+#include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "contest/check_codes.h"
 #include "contest/failure_hints.h"
 #include "contest/points_rule.h"
 #include "platform/byte_source.h"
@@ -88,6 +93,41 @@ TEST(FailureHints, NameTheBlockTheByteAndLineOne) {
     }
     EXPECT_EQ(english, c.hints) << c.submission;
   }
+}
+
+// The codes of every place that lists them, each read as that place writes them.
+std::set<int> codesIn(const std::string& file, const std::string& pattern) {
+  std::ifstream stream(std::string(PELVANO_SOURCE_DIR) + "/" + file);
+  const std::string text{std::istreambuf_iterator<char>(stream), {}};
+  std::set<int> codes;
+  const std::regex expression(pattern);
+  for (auto match = std::sregex_iterator(text.begin(), text.end(), expression);
+       match != std::sregex_iterator(); ++match) {
+    codes.insert(std::stoi((*match)[1].str()));
+  }
+  codes.erase(0);  // a row check a file does not have
+  return codes;
+}
+
+TEST(CheckCodes, EveryListHoldsTheCodesTheChecksRaise) {
+  std::set<int> raised;
+  for (const char* source :
+       {"src/readers/task_file.cpp", "src/readers/submission_file.cpp", "src/scoring/score.cpp"}) {
+    const std::set<int> codes = codesIn(
+        source, R"((?:failCheck\(|\.(?:tooFew|notDigit|overflow|tooLarge|total|tooMany) = )(\d+))");
+    raised.insert(codes.begin(), codes.end());
+  }
+  EXPECT_EQ(raised.size(), 33u);
+  std::set<int> explained;
+  for (const contest::CheckCode& code : contest::checkCodes()) {
+    EXPECT_TRUE(explained.insert(code.code).second) << code.code;
+    EXPECT_FALSE(code.english.empty() || code.slovene.empty()) << code.code;
+  }
+  EXPECT_EQ(explained, raised) << "contest/check_codes.cpp";
+  EXPECT_EQ(codesIn("README.md", R"(\n\| (\d+) \| (?:task|submission) \|)"), raised) << "README.md";
+  EXPECT_EQ(codesIn("man/Pelvano.1", R"(\n\.B (\d{2,3})\n)"), raised) << "man/Pelvano.1";
+  const std::set<int> fuzzed = codesIn("fuzz/report_check.h", R"([{ ,](\d{2,3})[,}])");
+  EXPECT_EQ(fuzzed, raised) << "fuzz/report_check.h";
 }
 
 }  // namespace
