@@ -21,6 +21,10 @@ class PictureCollector final : public BlockObserver {
   void blockScored(std::int32_t score) override;
   void gridFailed(Arrangement& arrangement) override;
 
+  // For an observer that shows it only some blocks: how many blocks came before the next one
+  // it is shown, which numbers that block's picture.
+  void setBlocksBefore(std::int32_t blocks) { blocks_ = blocks; }
+
   // After the evaluation: the picture of the block it failed at, with the report's failure
   // line, if it failed inside a block.
   std::optional<BlockPicture> failedBlock(const Evaluation& evaluation);

@@ -1,5 +1,6 @@
-// The page's worker: judges the two files with the core compiled to WebAssembly, off the
-// page's own thread, and sends back the report, the answered cases and the pictures.
+// The page's worker: judges the files with the core compiled to WebAssembly, off the page's
+// own thread. Every answer carries the judgement (`generation`) it belongs to, so that the
+// page shows nothing of a judgement it has since replaced.
 'use strict';
 
 // A task and submission of the usual shapes, judged once when the worker starts: the browser
@@ -30,33 +31,6 @@ function warmUpFiles() {
   return [encoder.encode(task.join('')), encoder.encode(submission.join(''))];
 }
 
-// Judges the warm-up files until the optimised code has taken over: until two rounds in a
-// row take less than half the first one's time (the browser compiles in the background), or
-// for twelve rounds at the most.
-async function warmUp(module) {
-  const [task, submission] = warmUpFiles();
-  const taskAt = copyIn(module, task);
-  const submissionAt = copyIn(module, submission);
-  const times = [];
-  for (let round = 0; round < 12; ++round) {
-    const started = performance.now();
-    module._pelvano_judge(taskAt, task.byteLength, submissionAt, submission.byteLength);
-    times.push(performance.now() - started);
-    const fast = times.filter((time, i) => i > 0 && time < times[0] / 2);
-    if (fast.length >= 2 && times[times.length - 1] < times[0] / 2) break;
-    // Leaves the background compilation a moment between rounds.
-    await new Promise((resolve) => setTimeout(resolve, 20));
-  }
-  module._free(taskAt);
-  module._free(submissionAt);
-}
-
-const pelvanoModule = createPelvano().then(async (module) => {
-  await warmUp(module);
-  postMessage({kind: 'ready'});
-  return module;
-});
-
 // Copies `bytes` into the module's memory; 0 when there is no room for them.
 function copyIn(module, bytes) {
   const at = module._malloc(Math.max(bytes.byteLength, 1));
@@ -64,52 +38,150 @@ function copyIn(module, bytes) {
   return at;
 }
 
-const kTooLarge =
-    'These files are too large for this browser\'s memory. Check them with the Pelvano ' +
-    'program instead.';
+// A string into the module's memory as UTF-8, ended by a NUL.
+function copyInText(module, text) {
+  return copyIn(module, new TextEncoder().encode(text + '\0'));
+}
+
+// The module's answer to its last call, as bytes or as parsed JSON.
+function answerBytes(module) {
+  const at = module._pelvano_text();
+  return module.HEAPU8.slice(at, at + module._pelvano_text_size());
+}
+function answerJson(module) {
+  return JSON.parse(new TextDecoder().decode(answerBytes(module)));
+}
+
+// Judges the warm-up files until the optimised code has taken over: until two rounds in a
+// row take less than half the first one's time (the browser compiles in the background), or
+// for twelve rounds at the most.
+async function warmUp(module) {
+  const [task, submission] = warmUpFiles();
+  const taskAt = copyIn(module, task);
+  const submissionAt = copyIn(module, submission);
+  const nameAt = copyInText(module, 'warm-up');
+  const times = [];
+  for (let round = 0; round < 12; ++round) {
+    const started = performance.now();
+    module._pelvano_task(taskAt, task.byteLength, 0);
+    module._pelvano_run(nameAt, submissionAt, submission.byteLength, 0, 0);
+    times.push(performance.now() - started);
+    const fast = times.filter((time, i) => i > 0 && time < times[0] / 2);
+    if (fast.length >= 2 && times[times.length - 1] < times[0] / 2) break;
+    // Leaves the background compilation a moment between rounds.
+    await new Promise((resolve) => setTimeout(resolve, 20));
+  }
+  for (const at of [taskAt, submissionAt, nameAt]) module._free(at);
+}
+
+const pelvanoModule = createPelvano().then(async (module) => {
+  await warmUp(module);
+  module._pelvano_check_codes();
+  postMessage({kind: 'ready', codes: answerJson(module)});
+  return module;
+});
+
+const kTooLarge = 'too-large';
+
+// Each of `buffers` in the module's memory for the time of `work`, then freed; the work is
+// given their addresses, or kTooLarge is thrown when there is no room.
+function withCopies(module, buffers, work) {
+  const addresses = [];
+  try {
+    for (const buffer of buffers) {
+      const at = copyIn(module, buffer);
+      if (at === 0) throw new Error(kTooLarge);
+      addresses.push(at);
+    }
+    return work(addresses);
+  } finally {
+    for (const at of addresses) module._free(at);
+  }
+}
+
+function call(result) {
+  if (!result) throw new Error(kTooLarge);
+}
+
+// The task, then every run against it; the runs compared; the first run drawn.
+function judge(module, message) {
+  const {generation, task, runs, reference, pictureLimit} = message;
+  const total = task.bytes.byteLength + runs.reduce((sum, run) => sum + run.bytes.byteLength, 0);
+  withCopies(module, [task.bytes], ([taskAt]) => {
+    call(module._pelvano_task(taskAt, task.bytes.byteLength, total));
+  });
+  let offset = task.bytes.byteLength;
+  runs.forEach((run, index) => {
+    const started = performance.now();
+    withCopies(module, [run.bytes, new TextEncoder().encode(run.name + '\0')], ([at, nameAt]) => {
+      call(module._pelvano_run(nameAt, at, run.bytes.byteLength, offset, total));
+    });
+    const seconds = (performance.now() - started) / 1000;
+    const report = answerBytes(module);
+    call(module._pelvano_blocks(index));
+    postMessage({kind: 'report', generation, run: index, report: report.buffer, seconds,
+                 blocks: answerJson(module), taskPassed: module._pelvano_task_passed() === 1},
+                [report.buffer]);
+    offset += run.bytes.byteLength;
+  });
+  withCopies(module, [reference || new ArrayBuffer(0)], ([at]) => {
+    call(module._pelvano_comparison(at, reference ? reference.byteLength : 0, reference ? 1 : 0));
+  });
+  postMessage({kind: 'comparison', generation, comparison: answerJson(module)});
+  if (runs.length > 0) draw(module, {generation, run: 0, bytes: runs[0].bytes, pictureLimit});
+}
+
+function draw(module, {generation, run, bytes, pictureLimit}) {
+  withCopies(module, [bytes], ([at]) => {
+    call(module._pelvano_draw(at, bytes.byteLength, pictureLimit));
+  });
+  const pictures = [];
+  for (let i = 0; i < module._pelvano_picture_count(); ++i) {
+    pictures.push(module.UTF8ToString(module._pelvano_picture(i)));
+  }
+  postMessage({kind: 'pictures', generation, run, pictures, hints: answerJson(module),
+               blocks: module._pelvano_block_count()});
+}
+
+function best(module, {generation, runs}) {
+  withCopies(module, runs, (addresses) => {
+    const pointers = module._malloc(4 * runs.length + 4);
+    const sizes = module._malloc(4 * runs.length + 4);
+    try {
+      const pointerView = new Uint32Array(module.HEAPU8.buffer, pointers, runs.length);
+      const sizeView = new Uint32Array(module.HEAPU8.buffer, sizes, runs.length);
+      runs.forEach((bytes, i) => {
+        pointerView[i] = addresses[i];
+        sizeView[i] = bytes.byteLength;
+      });
+      call(module._pelvano_best(pointers, sizes, runs.length));
+    } finally {
+      module._free(pointers);
+      module._free(sizes);
+    }
+  });
+  const at = module._pelvano_best_file();
+  const file = module.HEAPU8.slice(at, at + module._pelvano_best_size());
+  postMessage({kind: 'best', generation, file: file.buffer, ...answerJson(module)}, [file.buffer]);
+}
 
 onmessage = async (event) => {
-  const {task, submission, pictureLimit} = event.data;
+  const message = event.data;
+  self.generation = message.generation;
   let module;
   try {
     module = await pelvanoModule;
   } catch (error) {
-    postMessage({kind: 'error', message: 'The judge could not start in this browser: ' + error});
+    postMessage({kind: 'error', generation: message.generation, message: 'no-start',
+                 detail: String(error)});
     return;
   }
-  const taskAt = copyIn(module, task);
-  const submissionAt = taskAt === 0 ? 0 : copyIn(module, submission);
   try {
-    if (submissionAt === 0) {
-      postMessage({kind: 'error', message: kTooLarge});
-      return;
-    }
-    const started = performance.now();
-    if (!module._pelvano_judge(taskAt, task.byteLength, submissionAt, submission.byteLength)) {
-      postMessage({kind: 'error', message: kTooLarge});
-      return;
-    }
-    const seconds = (performance.now() - started) / 1000;
-    const reportAt = module._pelvano_report();
-    const report = module.HEAPU8.slice(reportAt, reportAt + module._pelvano_report_size());
-    const cases = [];
-    for (let i = 0; i < module._pelvano_result_count(); ++i) {
-      cases.push([module._pelvano_result_case(i), module._pelvano_result_spread(i)]);
-    }
-    postMessage({kind: 'report', report: report.buffer, cases, seconds}, [report.buffer]);
-
-    const pictures = [];
-    if (module._pelvano_draw(taskAt, task.byteLength, submissionAt, submission.byteLength,
-                             pictureLimit)) {
-      for (let i = 0; i < module._pelvano_picture_count(); ++i) {
-        pictures.push(module.UTF8ToString(module._pelvano_picture(i)));
-      }
-    }
-    postMessage({kind: 'pictures', pictures, blocks: module._pelvano_block_count()});
+    if (message.kind === 'judge') judge(module, message);
+    if (message.kind === 'draw') draw(module, message);
+    if (message.kind === 'best') best(module, message);
   } catch (error) {
-    postMessage({kind: 'error', message: kTooLarge + ' (' + error + ')'});
-  } finally {
-    if (taskAt !== 0) module._free(taskAt);
-    if (submissionAt !== 0) module._free(submissionAt);
+    postMessage({kind: 'error', generation: message.generation, message: kTooLarge,
+                 detail: String(error)});
   }
 };
