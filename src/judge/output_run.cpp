@@ -1,12 +1,13 @@
 #include "judge/output_run.h"
 
-#include <fstream>
-#include <iterator>
 #include <set>
 
+#include "platform/byte_source.h"
+#include "platform/folders.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/staged_file.h"
+#include "platform/system_file.h"
 #include "platform/temporary_files.h"
 
 namespace pelvano::judge {
@@ -38,9 +39,8 @@ std::vector<std::string> recordEntries(const std::string& record) {
 
 // The entries of the record in `dir` that name a place a run writes to.
 std::vector<std::string> earlierEntries(const fs::path& dir) {
-  std::ifstream file(dir / kRunRecordName, std::ios::binary);
-  const std::string record{std::istreambuf_iterator<char>(file), {}};
-  std::vector<std::string> entries = recordEntries(record);
+  std::vector<std::string> entries =
+      recordEntries(readWholeFile(textOf(dir / kRunRecordName)).bytes);
   std::erase_if(entries, [](const std::string& entry) { return !isRunPath(entry); });
   return entries;
 }
@@ -55,14 +55,13 @@ std::vector<fs::path> earlierRunFiles(const fs::path& dir) {
 }
 
 OutputRun::OutputRun(fs::path dir) : dir_(std::move(dir)) {
-  std::error_code error;
-  fs::create_directories(dir_, error);
+  std::error_code error = folders::createAll(dir_);
   if (error) {
     fail("create", dir_, error);
     return;
   }
   const fs::path staging = dir_ / (".pelvano-judge-run-" + std::to_string(processId()));
-  createTemporary(staging, [&] { fs::create_directory(staging, error); });
+  createTemporary(staging, [&] { error = folders::create(staging); });
   if (error) {
     removeTemporary(staging);
     fail("create", staging, error);
@@ -81,9 +80,10 @@ void OutputRun::fail(const std::string& doing, const fs::path& path, std::error_
 }
 
 void OutputRun::addFolder(const std::string& relative) {
-  std::error_code error;
-  if (ok()) fs::create_directory(staging_ / pathOf(relative), error);
-  if (error) fail("create", staging_ / pathOf(relative), error);
+  if (!ok()) return;
+  if (const std::error_code error = folders::create(staging_ / pathOf(relative))) {
+    fail("create", staging_ / pathOf(relative), error);
+  }
   folders_.push_back(relative);
 }
 
@@ -96,25 +96,25 @@ fs::path OutputRun::stage(const std::string& relative) {
 bool OutputRun::commit() {
   if (!ok()) return false;
   withoutInterruption([&] {
-    std::error_code error;
     const std::vector<std::string> files = recordEntries(record_);
     const std::set<std::string> written(files.begin(), files.end());
     for (const std::string& earlier : earlierEntries(dir_)) {
       if (written.contains(earlier)) continue;
       // A folder of the entry's that is a link might lead out of DIR: nothing there is ours.
       const fs::path folder = pathOf(earlier).parent_path();
-      if (!folder.empty() && !fs::is_directory(fs::symlink_status(dir_ / folder, error))) continue;
-      if (fs::is_regular_file(fs::symlink_status(dir_ / pathOf(earlier), error))) {
-        fs::remove(dir_ / pathOf(earlier), error);
-      }
+      if (!folder.empty() && !folders::isRealFolder(dir_ / folder)) continue;
+      if (folders::isRealFile(dir_ / pathOf(earlier))) folders::removeFile(dir_ / pathOf(earlier));
     }
     for (const std::string& folder : folders_) {
-      fs::create_directories(dir_ / pathOf(folder), error);
-      if (error) return fail("create", dir_ / pathOf(folder), error);
+      if (const std::error_code error = folders::createAll(dir_ / pathOf(folder))) {
+        return fail("create", dir_ / pathOf(folder), error);
+      }
     }
     for (const std::string& file : files) {
-      fs::rename(staging_ / pathOf(file), dir_ / pathOf(file), error);
-      if (error) return fail("move a file to", dir_ / pathOf(file), error);
+      if (const int error = system_file::replace(staging_ / pathOf(file), dir_ / pathOf(file))) {
+        return fail("move a file to", dir_ / pathOf(file),
+                    std::error_code(error, std::generic_category()));
+      }
     }
     const std::string recorded = writeWholeFile(dir_ / kRunRecordName, {record_});
     if (!recorded.empty() && failure_.empty()) failure_ = recorded;

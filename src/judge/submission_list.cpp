@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "judge/output_run.h"
+#include "platform/folders.h"
 #include "platform/paths.h"
 
 namespace pelvano::judge {
@@ -15,12 +16,18 @@ namespace {
 constexpr std::size_t kSkipsNamed = 20;
 
 // Why an entry of a folder is not judged, or nothing when it is.
-const char* skipReason(const fs::directory_entry& entry, const std::set<fs::path>& earlier) {
-  std::error_code error;
-  if (earlier.contains(entry.path())) return "an earlier run of pelvano-judge wrote it";
-  if (entry.is_regular_file(error)) return nullptr;
-  if (entry.is_directory(error)) return "a folder, and folders inside a SUBMISSION are not entered";
-  if (entry.is_symlink(error) && !entry.exists(error)) return "a link to nothing";
+const char* skipReason(const folders::Entry& entry, const std::set<fs::path>& earlier) {
+  if (earlier.contains(entry.path)) return "an earlier run of pelvano-judge wrote it";
+  switch (entry.kind) {
+    case folders::EntryKind::kFile:
+      return nullptr;
+    case folders::EntryKind::kFolder:
+      return "a folder, and folders inside a SUBMISSION are not entered";
+    case folders::EntryKind::kLinkToNothing:
+      return "a link to nothing";
+    case folders::EntryKind::kOther:
+      break;
+  }
   return "not a regular file";
 }
 
@@ -28,18 +35,18 @@ const char* skipReason(const fs::directory_entry& entry, const std::set<fs::path
 bool filesIn(const fs::path& folder, std::vector<fs::path>& files,
              std::vector<std::string>& warnings) {
   std::error_code error;
-  fs::directory_iterator entries(folder, error);
+  const std::vector<folders::Entry> entries = folders::list(folder, error);
   if (error) return false;
   std::set<fs::path> earlier;
   for (const fs::path& file : earlierRunFiles(folder))
     earlier.insert(file);
   earlier.insert(folder / kRunRecordName);
   std::vector<std::pair<fs::path, const char*>> skipped;
-  for (const fs::directory_entry& entry : entries) {
+  for (const folders::Entry& entry : entries) {
     if (const char* reason = skipReason(entry, earlier)) {
-      skipped.emplace_back(entry.path(), reason);
+      skipped.emplace_back(entry.path, reason);
     } else {
-      files.push_back(entry.path());
+      files.push_back(entry.path);
     }
   }
   const auto byName = [](const auto& a, const auto& b) {
@@ -78,10 +85,9 @@ SubmissionList listSubmissions(const std::vector<std::string>& arguments) {
   SubmissionList list;
   std::vector<fs::path> paths;
   for (const std::string& argument : arguments) {
-    std::error_code error;
     std::vector<fs::path> files;
     const fs::path path = pathOf(argument);
-    if (fs::is_directory(path, error) && filesIn(path, files, list.warnings)) {
+    if (folders::isFolder(path) && filesIn(path, files, list.warnings)) {
       paths.insert(paths.end(), files.begin(), files.end());
     } else {
       paths.push_back(path);
