@@ -54,15 +54,17 @@ TEST_F(Workbench, CompareShowsEachRunsSpreadsAndPointsCaseByCase) {
   const ProgramRun reference = runJudge(arguments);
   EXPECT_EQ(reference.status, 0) << reference.err;
   // Against a jury's bests, no run's best is worth more than the jury's.
-  EXPECT_EQ(asWritten(reference.out),
-            "case,best,run1 spread,run1 points,run2 spread,run2 points,failing spread,failing "
-            "points,run3 spread,run3 points\r\n"
-            "1,0,8,0.000,2,0.000,,,0,33.333\r\n"
-            "2,4,28,4.762,74,1.802,,,4,33.333\r\n"
-            "3,1,,,15,2.222,,,,\r\n"
-            "total,,,4.762,,4.024,,0.000,,66.667\r\n"
-            "verdict,,ok,,ok,,scores nothing,Napaka [Pelvano:141]: v razporedu je 1 obmocij "
-            "namesto 2,ok,\r\n");
+  // CR LF ends each record; a Windows program's standard output may add its own CR to the LF.
+  EXPECT_EQ(
+      asWritten(reference.out),
+      asWritten("case,best,run1 spread,run1 points,run2 spread,run2 points,failing spread,failing "
+                "points,run3 spread,run3 points\r\n"
+                "1,0,8,0.000,2,0.000,,,0,33.333\r\n"
+                "2,4,28,4.762,74,1.802,,,4,33.333\r\n"
+                "3,1,,,15,2.222,,,,\r\n"
+                "total,,,4.762,,4.024,,0.000,,66.667\r\n"
+                "verdict,,ok,,ok,,scores nothing,Napaka [Pelvano:141]: v razporedu je 1 obmocij "
+                "namesto 2,ok,\r\n"));
 }
 
 TEST_F(Workbench, BestWritesEachCasesLowestBlockAsWrittenAndJudgesIt) {
