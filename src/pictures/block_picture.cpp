@@ -23,6 +23,8 @@ constexpr std::int32_t kGridSpan = 720;  // the grid's longer side, as near as w
 constexpr const char* kBackground = "#ffffff";
 constexpr const char* kFaultyRow = "#cc3311";
 constexpr const char* kCellLine = "#bbbbbb";
+// Cells this small or smaller get no cell lines.
+constexpr std::int32_t kSmallestLinedCell = 4;
 constexpr const char* kRegionBorder = "#333333";
 constexpr const char* kHeaviest = "#000000";
 constexpr const char* kLightest = "#ffffff";
@@ -175,12 +177,20 @@ std::pair<std::int32_t, std::int32_t> extremes(const RegionMap& regions) {
   return {static_cast<std::int32_t>(firstMost - begin), static_cast<std::int32_t>(least - begin)};
 }
 
-std::string regionTitle(const BlockPicture& picture, std::int32_t region, std::int32_t heaviest,
-                        std::int32_t lightest) {
+// A region's tooltip: its label, its size in cells and its population.
+std::string regionTitle(const BlockPicture& picture, const std::vector<Rectangle>& rectangles,
+                        std::int32_t region, std::int32_t heaviest, std::int32_t lightest) {
+  std::int64_t cells = 0;
+  for (const Rectangle& r : rectangles)
+    cells += static_cast<std::int64_t>(r.length) * r.rows;
+  const auto index = static_cast<std::size_t>(region);
   std::string title = "Region " + number(region + 1) + " of " +
-                      number(static_cast<std::int64_t>(picture.regions.populations.size())) +
-                      ": population " +
-                      number(picture.regions.populations[static_cast<std::size_t>(region)]);
+                      number(static_cast<std::int64_t>(picture.regions.populations.size()));
+  if (index < picture.regionLabels.size())
+    title += ": label " + number(picture.regionLabels[index]);
+  title += index < picture.regionLabels.size() ? ", " : ": ";
+  title += number(cells) + (cells == 1 ? " cell" : " cells") + ", population " +
+           number(picture.regions.populations[index]);
   if (region == heaviest) title += ", the most populous";
   if (region == lightest) title += region == heaviest ? " and the least" : ", the least populous";
   return title;
@@ -205,8 +215,8 @@ void drawRegions(std::string& svg, const BlockPicture& picture,
     svg += "<path fill=\"" + paletteColour(colours[region]) + "\" d=\"" +
            areaPath(rectangles[region], grid);
     svg += "\"><title>";
-    appendMarkupText(svg,
-                     regionTitle(picture, static_cast<std::int32_t>(region), heaviest, lightest));
+    appendMarkupText(svg, regionTitle(picture, rectangles[region],
+                                      static_cast<std::int32_t>(region), heaviest, lightest));
     svg += "</title></path>\n";
   }
 }
@@ -419,7 +429,8 @@ std::string blockPictureElement(const BlockPicture& picture, std::int32_t x, std
          "\" data-cols=\"" + number(picture.width) + "\">\n";
   const std::vector<std::vector<Rectangle>> rectangles =
       rectanglesOf(cells, picture.regions.populations.size());
-  const std::vector<std::int32_t> colours = colourRegions(picture.regions);
+  // All parts of one label in one colour: the hatching tells the parts apart.
+  const std::vector<std::int32_t> colours = colourRegions(picture.regions, picture.regionLabels);
   drawRegions(svg, picture, rectangles, grid, colours, heaviest, lightest);
   if (picture.faultyRow) {
     svg += rectangleElement(grid.x, grid.y + *picture.faultyRow * grid.cell, gridWidth, grid.cell,
@@ -432,7 +443,8 @@ std::string blockPictureElement(const BlockPicture& picture, std::int32_t x, std
   for (std::int32_t column = 0; column <= picture.width; ++column)
     cellLines +=
         'M' + number(grid.x + column * grid.cell) + ' ' + number(grid.y) + 'v' + number(gridHeight);
-  svg += strokedPath(cellLines, kCellLine, strokes.cellLine);
+  // Cells of a few pixels would be a haze of lines: there, region borders alone.
+  if (grid.cell > kSmallestLinedCell) svg += strokedPath(cellLines, kCellLine, strokes.cellLine);
   svg += strokedPath(
       edgePath(cells, grid,
                [](std::int32_t a, std::int32_t b) { return a != b && (a >= 0 || b >= 0); }),

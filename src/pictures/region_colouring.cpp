@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <map>
 
 namespace pelvano::pictures {
 namespace {
@@ -40,16 +41,37 @@ std::vector<std::vector<std::int32_t>> neighbours(const RegionMap& regions) {
 
 }  // namespace
 
-std::vector<std::int32_t> colourRegions(const RegionMap& regions) {
+std::vector<std::int32_t> colourRegions(const RegionMap& regions,
+                                        const std::vector<std::int32_t>& labels) {
   const std::vector<std::vector<std::int32_t>> adjacent = neighbours(regions);
+  // Each region's node: its label's first region.
+  std::vector<std::size_t> node(adjacent.size());
+  std::map<std::int32_t, std::size_t> firstOfLabel;
+  for (std::size_t region = 0; region < adjacent.size(); ++region) {
+    node[region] = region < labels.size()
+                       ? firstOfLabel.emplace(labels[region], region).first->second
+                       : region;
+  }
+  std::vector<std::vector<std::size_t>> parts(adjacent.size());
+  for (std::size_t region = 0; region < adjacent.size(); ++region)
+    parts[node[region]].push_back(region);
   std::vector<std::int32_t> colours(adjacent.size(), -1);
   std::vector<bool> taken;
   for (std::size_t region = 0; region < adjacent.size(); ++region) {
-    taken.assign(adjacent[region].size() + 1, false);
-    for (const std::int32_t neighbour : adjacent[region]) {
-      const std::int32_t colour = colours[static_cast<std::size_t>(neighbour)];
-      if (colour >= 0 && static_cast<std::size_t>(colour) < taken.size()) {
-        taken[static_cast<std::size_t>(colour)] = true;
+    if (node[region] != region) {
+      colours[region] = colours[node[region]];
+      continue;
+    }
+    std::size_t degree = 0;
+    for (const std::size_t part : parts[region])
+      degree += adjacent[part].size();
+    taken.assign(degree + 1, false);
+    for (const std::size_t part : parts[region]) {
+      for (const std::int32_t neighbour : adjacent[part]) {
+        const std::int32_t colour = colours[node[static_cast<std::size_t>(neighbour)]];
+        if (colour >= 0 && static_cast<std::size_t>(colour) < taken.size()) {
+          taken[static_cast<std::size_t>(colour)] = true;
+        }
       }
     }
     colours[region] =

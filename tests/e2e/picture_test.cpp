@@ -402,6 +402,18 @@ TEST_F(PictureTest, ShowsWhyTheRegionCountIsNotD) {
   EXPECT_NE(python.out.find("301 regions where d is 300."), std::string::npos) << python.out;
   EXPECT_NE(python.out.find("Label 299 forms 2 regions, of 1, 300 cells."), std::string::npos)
       << python.out;
+  // Both parts of label 299 in one colour, as rendered (the upper halves of their cells).
+  const auto colourOf = [&](int row, int column) {
+    return image.at(grid.x + column * grid.cell + grid.cell / 2, grid.y + row * grid.cell + 1);
+  };
+  const Colour speck = colourOf(7, 10), rest = colourOf(290, 290), around = colourOf(7, 11);
+  EXPECT_EQ(std::tie(speck.red, speck.green, speck.blue),
+            std::tie(rest.red, rest.green, rest.blue));
+  EXPECT_NE(std::tie(speck.red, speck.green, speck.blue),
+            std::tie(around.red, around.green, around.blue));
+  // Its tooltip names the label, the region's size and its population.
+  EXPECT_NE(readFile(svg).find("<title>Region 301 of 301: label 299, 300 cells, population 300"),
+            std::string::npos);
 }
 
 }  // namespace
