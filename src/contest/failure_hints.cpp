@@ -1,6 +1,7 @@
 #include "contest/failure_hints.h"
 
 #include "task/arrangement.h"
+#include "task/limits.h"
 
 namespace pelvano::contest {
 namespace {
@@ -84,6 +85,29 @@ Hint contestantLine(std::string_view submission) {
   return hint;
 }
 
+// Where line 2 first differs from the task's name, and what stands there.
+Hint taskNameLine(std::string_view submission) {
+  const std::string_view line = lineOf(submission, 2).value_or("");
+  std::size_t column = 0;
+  while (column < line.size() && column < kTaskName.size() && line[column] == kTaskName[column])
+    ++column;
+  const std::string at = std::to_string(column + 1);
+  if (column == line.size()) {
+    return {"Line 2 ends at column " + at + ", where \"" + std::string(kTaskName) + "\" goes on.",
+            "Druga vrstica se konča v stolpcu " + at + ", kjer se \"" + std::string(kTaskName) +
+                "\" nadaljuje."};
+  }
+  const Hint name = byteName(line.substr(column));
+  return {"Line 2, column " + at + " holds " + name.english + ", where \"" +
+              std::string(kTaskName) + "\" " +
+              (column < kTaskName.size() ? "has \"" + std::string(1, kTaskName[column]) + "\"."
+                                         : "has ended."),
+          "V 2. vrstici je v stolpcu " + at + " " + name.slovene + ", kjer ima \"" +
+              std::string(kTaskName) + "\" " +
+              (column < kTaskName.size() ? "\"" + std::string(1, kTaskName[column]) + "\"."
+                                         : "že konec.")};
+}
+
 }  // namespace
 
 std::vector<Hint> failureHints(const Outcome& outcome, std::string_view submission,
@@ -92,6 +116,7 @@ std::vector<Hint> failureHints(const Outcome& outcome, std::string_view submissi
   if (!outcome.showsFailure()) return hints;
   const std::int32_t code = outcome.failure.code;
   if (code == 215 || code == 216 || code == 218) hints.push_back(contestantLine(submission));
+  if (code == 220) hints.push_back(taskNameLine(submission));
   if (!place) return hints;
   const std::string block = std::to_string(place->block);
   const std::string caseNumber = std::to_string(place->caseNumber);

@@ -11,9 +11,9 @@ import sys
 import tempfile
 import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
+
+from browser import start_browser, wait_for
 
 PAGE, NATIVE, EXAMPLES = sys.argv[1:4]
 TASK = b'Tolvarustepnik\n3\n\n1 2 2 2\n5 1\n5 1\n\n2 4 3 3\n1 2 3 4\n5 6 7 8\n9 10 11 12\n\n3 3 3 2\n1 1 1\n1 9 1\n1 1 1\n'
@@ -39,26 +39,6 @@ CASES = [
     ('failing task', b'Tolvarustepnik\n1\n\n1 301 1 1\n', HEAD, 0),
     ('empty task', b'', HEAD, 0),
 ]
-
-
-def start_browser(profile):
-    options = webdriver.ChromeOptions()
-    options.binary_location = '/usr/bin/chromium'
-    for flag in ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-                 '--disable-background-networking', '--disable-component-update',
-                 '--disable-sync', '--user-data-dir=' + profile]:
-        options.add_argument(flag)
-    return webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
-
-
-def wait_for(driver, script, seconds=60):
-    deadline = time.time() + seconds
-    while time.time() < deadline:
-        value = driver.execute_script(script)
-        if value:
-            return value
-        time.sleep(0.05)
-    raise AssertionError('timed out waiting for: ' + script)
 
 
 def native_report(folder, task, submission):

@@ -13,9 +13,9 @@ import sys
 import tempfile
 import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
+
+from browser import start_browser, wait_for
 
 PAGE, NATIVE, JUDGE, SHOTS = sys.argv[1:5]
 TASK = (b'Tolvarustepnik\n3\n\n1 2 2 2\n5 1\n5 1\n\n2 4 3 3\n1 2 3 4\n5 6 7 8\n9 10 11 12\n\n'
@@ -36,26 +36,11 @@ RUNS = {
 BESTS = b'case,spread,submission\r\n1,0,jury\r\n2,4,jury\r\n3,1,jury\r\n'
 
 
-def start_browser(profile, language):
-    options = webdriver.ChromeOptions()
-    options.binary_location = '/usr/bin/chromium'
-    for flag in ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-                 '--disable-background-networking', '--disable-component-update',
-                 '--disable-sync', '--window-size=1200,1600', '--lang=' + language,
-                 '--user-data-dir=' + profile]:
-        options.add_argument(flag)
-    options.add_experimental_option('prefs', {'intl.accept_languages': language})
-    return webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
-
-
-def wait_for(driver, script, seconds=90):
-    deadline = time.time() + seconds
-    while time.time() < deadline:
-        value = driver.execute_script(script)
-        if value:
-            return value
-        time.sleep(0.02)
-    raise AssertionError('timed out waiting for: ' + script)
+def opened(driver, task):
+    """The page, opened afresh once it is ready, with `task` picked."""
+    driver.get('file://' + PAGE)
+    wait_for(driver, 'return document.body.dataset.ready')
+    driver.find_element(By.ID, 'task').send_keys(task)
 
 
 def native_report(folder, task, submission):
@@ -109,9 +94,7 @@ def quick_picks(page, failures):
     small = page.write('small-passing.txt', PASSING)
     for delay in [0, 0.02, 0.1]:
         for first, second in [(large, small), (small, large)]:
-            driver.get('file://' + PAGE)
-            wait_for(driver, 'return document.body.dataset.ready')
-            driver.find_element(By.ID, 'task').send_keys(page.task)
+            opened(driver, page.task)
             driver.find_element(By.ID, 'submission').send_keys(first)
             time.sleep(delay)
             driver.find_element(By.ID, 'submission').send_keys(second)
@@ -123,10 +106,8 @@ def quick_picks(page, failures):
 
 def repicks(page, failures):
     driver = page.driver
-    driver.get('file://' + PAGE)
-    wait_for(driver, 'return document.body.dataset.ready')
     path = page.write('rewritten.txt', PASSING)
-    driver.find_element(By.ID, 'task').send_keys(page.task)
+    opened(driver, page.task)
     driver.find_element(By.ID, 'submission').send_keys(path)
     if not page.settled('rewritten.txt'):
         failures.append('rewritten: first pick')
@@ -152,13 +133,11 @@ def repicks(page, failures):
 
 def comparison(page, failures):
     driver = page.driver
-    driver.get('file://' + PAGE)
-    wait_for(driver, 'return document.body.dataset.ready')
     paths = [page.write(name, content) for name, content in RUNS.items()]
     bests = os.path.join(page.folder, 'best.csv')
     with open(bests, 'wb') as file:
         file.write(BESTS)
-    driver.find_element(By.ID, 'task').send_keys(page.task)
+    opened(driver, page.task)
     driver.find_element(By.ID, 'reference').send_keys(bests)
     driver.find_element(By.ID, 'submission').send_keys('\n'.join(paths))
     wait_for(driver, "return document.body.dataset.pictures === 'drawn'")
@@ -184,10 +163,8 @@ def comparison(page, failures):
 
 def failure_past_fifty(page, failures):
     driver = page.driver
-    driver.get('file://' + PAGE)
-    wait_for(driver, 'return document.body.dataset.ready')
     path = page.write('fails-at-121.txt', FAILS_AT_121)
-    driver.find_element(By.ID, 'task').send_keys(page.task)
+    opened(driver, page.task)
     driver.find_element(By.ID, 'submission').send_keys(path)
     wait_for(driver, "return document.body.dataset.pictures === 'drawn'")
     titles = driver.execute_script(

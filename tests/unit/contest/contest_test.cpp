@@ -82,6 +82,11 @@ TEST(FailureHints, NameTheBlockTheByteAndLineOne) {
       {head + "1\r\n1 1\r\n1 1\r\n", {"Block 1 answers case 1: lines 3 to 5."}},
       {head + "1\n1 1\n", {"Block 1 answers case 1: lines 3 to 5."}},
       {head + "2\n", {}},
+      {"123456\nTolvarustepnik \n",
+       {"Line 2, column 15 holds a blank (32), where \"Tolvarustepnik\" has ended."}},
+      {"123456\ntolvarustepnik\n",
+       {"Line 2, column 1 holds \"t\" (116), where \"Tolvarustepnik\" has \"T\"."}},
+      {"123456\nTolvar\n", {"Line 2 ends at column 7, where \"Tolvarustepnik\" goes on."}},
   };
   for (const Case& c : cases) {
     const Judged judged = judge(c.submission);
