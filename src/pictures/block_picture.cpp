@@ -333,6 +333,12 @@ void drawCountFailure(std::string& svg, const BlockPicture& picture, const Count
     if (!failure.split[region]) continue;
     svg += "<path fill=\"url(#" + id + ")\" d=\"" + areaPath(rectangles[region], grid) + "\"/>\n";
   }
+  // The rings stay inside the grid: none covers the title or the failure line above it.
+  if (!failure.specks.empty()) {
+    svg += "<clipPath id=\"" + id + "-grid\">" +
+           rectangleElement(grid.x, grid.y, picture.width * c, picture.height * c, "#000000") +
+           "</clipPath>\n<g clip-path=\"url(#" + id + "-grid)\">\n";
+  }
   for (const std::int32_t speck : failure.specks) {
     double x = 0;
     double y = 0;
@@ -356,6 +362,7 @@ void drawCountFailure(std::string& svg, const BlockPicture& picture, const Count
                   grid.y + y / cells * c, radius);
     svg += ring;
   }
+  if (!failure.specks.empty()) svg += "</g>\n";
 }
 
 }  // namespace
