@@ -107,18 +107,22 @@ function call(result) {
 function judge(module, message) {
   const {generation, task, runs, reference, pictureLimit} = message;
   const total = task.bytes.byteLength + runs.reduce((sum, run) => sum + run.bytes.byteLength, 0);
-  // The first run's time counts the task's reading too, as `Pelvano eval`'s would.
-  let started = performance.now();
+  // The judging's own time, not the copying into the module's memory; the first run's time
+  // counts the task's reading too, as `Pelvano eval`'s would.
+  let taskSeconds = 0;
   withCopies(module, [task.bytes], ([taskAt]) => {
+    const started = performance.now();
     call(module._pelvano_task(taskAt, task.bytes.byteLength, total));
+    taskSeconds = (performance.now() - started) / 1000;
   });
   let offset = task.bytes.byteLength;
   runs.forEach((run, index) => {
-    if (index > 0) started = performance.now();
+    let seconds = index === 0 ? taskSeconds : 0;
     withCopies(module, [run.bytes, new TextEncoder().encode(run.name + '\0')], ([at, nameAt]) => {
+      const started = performance.now();
       call(module._pelvano_run(nameAt, at, run.bytes.byteLength, offset, total));
+      seconds += (performance.now() - started) / 1000;
     });
-    const seconds = (performance.now() - started) / 1000;
     const report = answerBytes(module);
     call(module._pelvano_blocks(index));
     postMessage({kind: 'report', generation, run: index, report: report.buffer, seconds,
