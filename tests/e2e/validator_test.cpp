@@ -138,6 +138,18 @@ TEST_F(Validator, RunsTheShippedProblemPackagesAsAContestSystemWould) {
   EXPECT_EQ(readFile(draft / "problem.yaml").find("validator_flags"), std::string::npos);
   EXPECT_NE(readFile(draft / "data/testdata.yaml").find("\noutput_validator_flags: score\n"),
             std::string::npos);
+  // The two layouts hold one task: each file of the 2023-07 one is the legacy one's, moved.
+  for (const auto& entry : fs::recursive_directory_iterator(draft)) {
+    if (!entry.is_regular_file()) continue;
+    std::string relative = fs::relative(entry.path(), draft).string();
+    if (relative == "problem.yaml" || relative == "data/testdata.yaml") continue;
+    for (const auto& [from, to] :
+         {std::pair<std::string, std::string>{"statement/", "problem_statement/"},
+          {"output_validator/", "output_validators/"}}) {
+      if (relative.starts_with(from)) relative = to + relative.substr(from.size());
+    }
+    EXPECT_EQ(readFile(entry.path()), readFile(legacy / relative)) << relative;
+  }
   judgePackageAsAContestSystem(legacy, (legacy / "output_validators/pelvano/run").string());
   judgePackageAsAContestSystem(draft, (draft / "output_validator/pelvano/run").string());
 }
