@@ -1,6 +1,7 @@
 #include "contest/best_of_runs.h"
 
 #include "contest/bounded_text.h"
+#include "contest/file_lines.h"
 #include "task/arrangement.h"
 #include "task/limits.h"
 
@@ -24,22 +25,6 @@ class BlockLines final : public BlockObserver {
 
   std::vector<Block> blocks;
 };
-
-// Lines `first` to `last` of `bytes` (from 1), each with its line feed as written; a last
-// line without one gets one.
-std::string_view linesOf(std::string_view bytes, std::int64_t first, std::int64_t last,
-                         std::string& ending) {
-  std::size_t start = 0;
-  for (std::int64_t line = 1; line < first; ++line)
-    start = bytes.find('\n', start) + 1;
-  std::size_t end = start;
-  for (std::int64_t line = first; line <= last; ++line) {
-    const std::size_t feed = bytes.find('\n', end);
-    end = feed == std::string_view::npos ? bytes.size() : feed + 1;
-  }
-  ending = bytes.substr(0, end).ends_with('\n') ? "" : "\n";
-  return bytes.substr(start, end - start);
-}
 
 }  // namespace
 
@@ -90,10 +75,11 @@ BestOfRuns bestOfRuns(const Task& task, const std::vector<RunFile>& files,
   for (const auto& pick : picks) {
     if (!pick) continue;
     const BlockLines::Block& block = blocksOfRuns[pick->run][pick->block - 1];
-    std::string ending;
+    // The block's lines as the run wrote them; a file's last line gets the LF it lacked.
     best.submission +=
-        linesOf(files[pick->run].bytes, block.firstLine, block.firstLine + block.rows, ending);
-    best.submission += ending;
+        fileLines(files[pick->run].bytes, block.firstLine, block.firstLine + block.rows)
+            .value_or("");
+    if (!best.submission.ends_with('\n')) best.submission += '\n';
     best.picks.push_back(*pick);
   }
   return best;

@@ -1,5 +1,6 @@
 #include "contest/failure_hints.h"
 
+#include "contest/file_lines.h"
 #include "task/arrangement.h"
 #include "task/limits.h"
 
@@ -7,21 +8,6 @@ namespace pelvano::contest {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-// Line `number` (from 1) of `bytes`, without its line end; nothing when there is no such line.
-std::optional<std::string_view> lineOf(std::string_view bytes, std::int64_t number) {
-  std::size_t start = 0;
-  for (std::int64_t line = 1; line < number; ++line) {
-    const std::size_t feed = bytes.find('\n', start);
-    if (feed == std::string_view::npos) return std::nullopt;
-    start = feed + 1;
-  }
-  if (start > bytes.size()) return std::nullopt;
-  std::string_view line = bytes.substr(start);
-  line = line.substr(0, line.find('\n'));
-  if (line.ends_with('\r')) line.remove_suffix(1);
-  return line;
-}
 
 // A byte as a person reads it, in both languages.
 Hint byteName(std::string_view at) {
@@ -58,7 +44,7 @@ bool isDigitOrSpace(char c) {
 
 // What line 1 holds, byte by byte, for a contestant number that fails.
 Hint contestantLine(std::string_view submission) {
-  const std::string_view line = lineOf(submission, 1).value_or("");
+  const std::string_view line = fileLine(submission, 1).value_or("");
   if (line.starts_with(kByteOrderMark)) {
     return {
         "Line 1 starts with a byte order mark (BOM, the bytes 239 187 191), which some "
@@ -87,7 +73,7 @@ Hint contestantLine(std::string_view submission) {
 
 // Where line 2 first differs from the task's name, and what stands there.
 Hint taskNameLine(std::string_view submission) {
-  const std::string_view line = lineOf(submission, 2).value_or("");
+  const std::string_view line = fileLine(submission, 2).value_or("");
   std::size_t column = 0;
   while (column < line.size() && column < kTaskName.size() && line[column] == kTaskName[column])
     ++column;
@@ -129,7 +115,7 @@ std::vector<Hint> failureHints(const Outcome& outcome, std::string_view submissi
   if (code != 163) return hints;
   // The row that failed, and the first byte in it that is neither a digit nor white space.
   const std::int64_t number = place->firstLine + place->rowsRead + 1;
-  const std::optional<std::string_view> line = lineOf(submission, number);
+  const std::optional<std::string_view> line = fileLine(submission, number);
   if (!line) return hints;
   for (std::size_t i = 0; i < line->size(); ++i) {
     if (isDigitOrSpace((*line)[i])) continue;

@@ -15,37 +15,26 @@ namespace {
 // The library cuts a longer message to this many bytes, a warning first.
 constexpr std::size_t kMaxMessageLength = 32000;
 
-std::string_view verdictName(TestlibVerdict verdict) {
-  switch (verdict) {
-    case TestlibVerdict::kAccepted:
-      return "ok ";
-    case TestlibVerdict::kWrongAnswer:
-      return "wrong answer ";
-    case TestlibVerdict::kPresentationError:
-      return "wrong output format ";
-    case TestlibVerdict::kPoints:
-      return "points ";
-    case TestlibVerdict::kFail:
-      break;
-  }
-  return "FAIL ";
-}
+// How the library names a verdict: before its message on standard error, and as the XML
+// result's outcome.
+struct VerdictWords {
+  TestlibVerdict verdict;
+  std::string_view shown;
+  std::string_view outcome;
+};
+constexpr VerdictWords kVerdictWords[] = {
+    {TestlibVerdict::kAccepted, "ok ", "accepted"},
+    {TestlibVerdict::kWrongAnswer, "wrong answer ", "wrong-answer"},
+    {TestlibVerdict::kPresentationError, "wrong output format ", "presentation-error"},
+    {TestlibVerdict::kFail, "FAIL ", "fail"},
+    {TestlibVerdict::kPoints, "points ", "points"},
+};
 
-// The outcome attribute of the XML result.
-std::string_view outcomeName(TestlibVerdict verdict) {
-  switch (verdict) {
-    case TestlibVerdict::kAccepted:
-      return "accepted";
-    case TestlibVerdict::kWrongAnswer:
-      return "wrong-answer";
-    case TestlibVerdict::kPresentationError:
-      return "presentation-error";
-    case TestlibVerdict::kPoints:
-      return "points";
-    case TestlibVerdict::kFail:
-      break;
+const VerdictWords& wordsOf(TestlibVerdict verdict) {
+  for (const VerdictWords& words : kVerdictWords) {
+    if (words.verdict == verdict) return words;
   }
-  return "fail";
+  return kVerdictWords[3];  // fail
 }
 
 // The library's message as it shows it: blanks, tabs, CRs and LFs trimmed at both ends; a
@@ -90,7 +79,7 @@ std::string testlibPoints(double points) {
 std::string xmlResult(TestlibVerdict verdict, const std::string& shown,
                       std::optional<double> points) {
   std::string xml = "<?xml version=\"1.0\" encoding=\"windows-1251\"?><result outcome = \"";
-  xml += outcomeName(verdict);
+  xml += wordsOf(verdict).outcome;
   xml += verdict == TestlibVerdict::kPoints ? "\" points = \"" + testlibPoints(*points) + "\">"
                                             : std::string("\">");
   for (const char c : shown) {
@@ -167,7 +156,7 @@ int finishAsTestlib(TestlibVerdict verdict, const std::string& message,
     }
     err << "\nSee file to check exit message\n";
   } else {
-    err << verdictName(verdict) << shown << "\n";
+    err << wordsOf(verdict).shown << shown << "\n";
   }
   err.flush();
   return static_cast<int>(verdict);
