@@ -6,6 +6,7 @@
 #include <ostream>
 #include <string>
 
+#include "pictures/language.h"
 #include "platform/byte_source.h"
 
 namespace pelvano::judge {
@@ -16,10 +17,10 @@ inline constexpr int kDrawFailed =
 
 // Judges the submission as `Pelvano eval` would and writes DIR/block-K-case-N.svg for every
 // block read (the one it failed at included) and DIR/index.html, which shows the report and
-// every picture. A task that cannot be read or fails its checks: a message on `err`, nothing
-// written, 3.
+// every picture, their words and the hints beside a failure in `language`. A task that cannot
+// be read or fails its checks: a message on `err`, nothing written, 3.
 int runDraw(const std::string& taskPath, const std::string& submissionPath,
-            const std::filesystem::path& out, std::ostream& err);
+            const std::filesystem::path& out, pictures::Language language, std::ostream& err);
 
 // `visualize INPUT ANSWER FEEDBACK_DIR < SUBMISSION`: FEEDBACK_DIR/teamimage.svg with every
 // block's picture, one below the other. Its failure is never a verdict: it returns 1 only

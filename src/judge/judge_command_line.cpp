@@ -12,6 +12,7 @@
 #include "judge/batch.h"
 #include "judge/cms_checker.h"
 #include "judge/drawing.h"
+#include "pictures/language.h"
 #include "judge/testlib_checker.h"
 #include "judge/validator.h"
 #include "judge/workbench.h"
@@ -86,10 +87,10 @@ Commands:
       run), line 1 from the first passing run or NNNNNN; runs left out are named on
       standard error. FILE is written whole or not at all, then judged again: its report
       and where each block came from on standard output. Exit 0, or 3.
-  draw TASK SUBMISSION --out DIR
+  draw TASK SUBMISSION --out DIR [--language en|sl]
       Pictures of the submission's regions: DIR/block-K-case-N.svg for every block
       read, and DIR/index.html with the report and every picture, replacing whatever
-      an earlier draw wrote into DIR. Exit 0, or 3 when the task fails or DIR or the
+      an earlier draw wrote into DIR; their words in English (en) or Slovene (sl). Exit 0, or 3 when the task fails or DIR or the
       submission cannot be used.
   visualize INPUT ANSWER FEEDBACK_DIR < SUBMISSION
       The output visualizer of the problem package format: every block's picture in
@@ -119,6 +120,7 @@ struct Request {
   bool strict = false;
   bool csv = false;
   std::string contestant;
+  std::string language = "en";
   judge::CompareOptions compare;
   std::string task;
   std::string correct;
@@ -199,6 +201,7 @@ class Parser {
     draw->add_option("TASK", request.task)->required();
     draw->add_option("SUBMISSION", request.submission)->required();
     once(draw->add_option("--out", request.out)->required());
+    once(draw->add_option("--language", request.language)->check(CLI::IsMember({"en", "sl"})));
   }
 
   CLI::App app_{"pelvano-judge", "pelvano-judge"};
@@ -325,7 +328,8 @@ int runJudgeCommandLine(const std::vector<std::string>& arguments, std::ostream&
     }
     if (command == "draw") {
       refuseEmpty(request.out, "--out");
-      return judge::runDraw(request.task, request.submission, pathOf(request.out), err);
+      return judge::runDraw(request.task, request.submission, pathOf(request.out),
+                            *pictures::languageNamed(request.language), err);
     }
     if (command == "check-task") {
       if (request.task.empty()) {

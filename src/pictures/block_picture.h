@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "pictures/count_diagnosis.h"
+#include "pictures/grid_geometry.h"
+#include "pictures/language.h"
 #include "scoring/region_finder.h"
 
 namespace pelvano::pictures {
@@ -23,35 +26,30 @@ struct BlockPicture {
   std::optional<std::int32_t> faultyRow;   // from 0: the row whose check failed
   std::optional<std::int32_t> spread;      // when the block scored
   std::string failure;                     // the report's failure line, when it failed
-};
-
-// Where the grid stands and how large its cells are, in the SVG's user units; the grid's
-// group carries these as data-x, data-y, data-cell, data-rows and data-cols.
-struct GridPlacement {
-  std::int32_t x = 0;  // the top-left corner of row 0, column 0
-  std::int32_t y = 0;
-  std::int32_t cell = 0;
+  // When the whole grid was read and its regions are not d: why (diagnoseCount's).
+  std::optional<CountDiagnosis> countDiagnosis;
 };
 
 // A region-count failure is explained: every region of a label that forms more than one is
 // hatched in its cells' lower halves, regions of one or two cells are ringed, and the labels
 // that form several regions are listed under the grid with the sizes of their regions.
 //
-// The picture as a standalone SVG document. Every region is one path in a colour that no
-// edge-adjacent region shares; a black band runs along the inside of the most populous
-// region's edge, a white one (with a dark rim when the cells are large) along the least
-// populous region's. A region's colour shows in the middle of each of its cells' upper half,
-// and a mark at the middle of the top edge of the region's first cell.
-std::string drawBlockPicture(const BlockPicture& picture);
+// The picture as a standalone SVG document. Every region is one path, with a tooltip naming
+// its label, size and population, in a colour that no edge-adjacent region of another label
+// shares; a black band runs along the inside of the most populous region's edge, a white one
+// (with a dark rim when the cells are large) along the least populous region's. A region's
+// colour shows in the middle of each of its cells' upper half, and a mark at the middle of
+// the top edge of the region's first cell. The grid's group carries its placement as data-x,
+// data-y, data-cell-width, data-cell-height, data-rows and data-cols, and the <svg> its block
+// and case as data-block and data-case.
+std::string drawBlockPicture(const BlockPicture& picture, Language language = Language::kEnglish);
 // The same picture as an <svg> element placed at (x, y), for a document of several.
-std::string blockPictureElement(const BlockPicture& picture, std::int32_t x, std::int32_t y);
+std::string blockPictureElement(const BlockPicture& picture, std::int32_t x, std::int32_t y,
+                                Language language = Language::kEnglish);
 
 // The picture's size and grid placement, as drawBlockPicture lays it out.
 GridPlacement placeGrid(const BlockPicture& picture);
 std::int32_t pictureWidth(const BlockPicture& picture);
 std::int32_t pictureHeight(const BlockPicture& picture);
-
-// The caption that the picture's title and the index page give the block.
-std::string caption(const BlockPicture& picture);
 
 }  // namespace pelvano::pictures

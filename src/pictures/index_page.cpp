@@ -1,14 +1,16 @@
 #include "pictures/index_page.h"
 
 #include "pictures/markup_text.h"
+#include "pictures/picture_words.h"
 
 namespace pelvano::pictures {
 
 std::string indexPage(std::string_view submissionName, std::string_view report,
                       const std::vector<std::string>& hints,
-                      const std::vector<IndexEntry>& pictures) {
-  std::string page =
-      "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>Regions of ";
+                      const std::vector<IndexEntry>& pictures, Language language) {
+  const IndexWords words = indexWords(language);
+  std::string page = std::string("<!DOCTYPE html>\n<html lang=\"") + words.code +
+                     "\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + words.regionsOf;
   appendMarkupText(page, submissionName);
   page +=
       "</title>\n<style>\n"
@@ -18,9 +20,10 @@ std::string indexPage(std::string_view submissionName, std::string_view report,
       "figure object { border: 1px solid #ccc; display: block; }\n"
       "figure a { font-size: small; }\n"
       "p.hint { color: #cc3311; }\n"
-      "</style>\n</head>\n<body>\n<h1>Regions of ";
+      "</style>\n</head>\n<body>\n<h1>";
+  page += words.regionsOf;
   appendMarkupText(page, submissionName);
-  page += "</h1>\n<h2>Report</h2>\n<pre>";
+  page += std::string("</h1>\n<h2>") + words.report + "</h2>\n<pre>";
   appendMarkupText(page, report);
   page += "</pre>\n";
   for (const std::string& hint : hints) {
@@ -28,8 +31,8 @@ std::string indexPage(std::string_view submissionName, std::string_view report,
     appendMarkupText(page, hint);
     page += "</p>\n";
   }
-  page += "<h2>Blocks</h2>\n";
-  if (pictures.empty()) page += "<p>No block's grid was read.</p>\n";
+  page += std::string("<h2>") + words.blocks + "</h2>\n";
+  if (pictures.empty()) page += std::string("<p>") + words.noBlocks + "</p>\n";
   for (const IndexEntry& entry : pictures) {
     page += "<figure>\n<object type=\"image/svg+xml\" data=\"";
     appendMarkupText(page, entry.file);

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "pictures/language.h"
+
 namespace pelvano::pictures {
 
 struct IndexEntry {
@@ -19,9 +21,10 @@ struct IndexEntry {
 // Each picture is embedded as an object, not an image, so that its regions' tooltips show;
 // its caption stands once, in the picture's own title (and as the object's fallback text).
 
-// `hints` stand under the report, a paragraph each, where a contestant looks for the fault.
+// `hints` (in `language`, as are the headings) stand under the report, a paragraph each, where a contestant looks for the fault.
 std::string indexPage(std::string_view submissionName, std::string_view report,
                       const std::vector<std::string>& hints,
-                      const std::vector<IndexEntry>& pictures);
+                      const std::vector<IndexEntry>& pictures,
+                      Language language = Language::kEnglish);
 
 }  // namespace pelvano::pictures

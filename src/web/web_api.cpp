@@ -20,9 +20,8 @@
 #include "contest/points_rule.h"
 #include "evaluation/evaluation.h"
 #include "pictures/block_picture.h"
-#include "pictures/picture_collector.h"
+#include "pictures/submission_drawing.h"
 #include "platform/byte_source.h"
-#include "task/arrangement.h"
 
 namespace pelvano::web {
 namespace {
@@ -58,48 +57,6 @@ class ProgressByteSource final : public ByteSource {
   double total_;
   std::size_t read_ = 0;
   std::size_t nextReport_ = 0;
-};
-
-// Pictures of the first few blocks only (a submission of a million blocks would make the page
-// unusable, not clearer), and always of the block the evaluation failed at: a later block's
-// labels are kept until it is scored, to be drawn if it is not.
-class FirstBlocks final : public BlockObserver {
- public:
-  FirstBlocks(pictures::PictureCollector& collector, std::int32_t limit)
-      : collector_(collector), limit_(limit) {}
-  void blockRead(Arrangement& arrangement) override {
-    if (++blocks_ <= limit_) {
-      collector_.blockRead(arrangement);
-      return;
-    }
-    later_ = &arrangement;
-    laterLabels_.assign(
-        arrangement.labels().row(0),
-        arrangement.labels().row(0) + LabelGrid::cellCount(arrangement.w, arrangement.h));
-  }
-  void blockScored(std::int32_t score) override {
-    if (blocks_ <= limit_) collector_.blockScored(score);
-    later_ = nullptr;
-  }
-  void gridFailed(Arrangement& arrangement) override {
-    collector_.setBlocksBefore(blocks_++);
-    collector_.gridFailed(arrangement);
-  }
-  // A later block that was read and not scored: its labels as read, given to the collector.
-  void drawUnscored(Arrangement& arrangement) {
-    if (later_ == nullptr) return;
-    std::copy(laterLabels_.begin(), laterLabels_.end(), arrangement.labels().row(0));
-    collector_.setBlocksBefore(blocks_ - 1);
-    collector_.blockRead(arrangement);
-  }
-  std::int32_t blocks() const { return blocks_; }
-
- private:
-  pictures::PictureCollector& collector_;
-  std::int32_t limit_;
-  std::int32_t blocks_ = 0;
-  Arrangement* later_ = nullptr;
-  std::vector<std::int32_t> laterLabels_;
 };
 
 // Text as a JSON string: UTF-8 passes as it is; control characters and bytes that are no
@@ -278,40 +235,43 @@ EMSCRIPTEN_KEEPALIVE int pelvano_blocks(std::size_t run) {
   });
 }
 
-// Draws a run's first `limit` blocks, and the block it failed at, as `pelvano-judge draw` does;
-// the pictures are asked for with the functions below, the hints beside its failure are
-// pelvano_text() as JSON.
-EMSCRIPTEN_KEEPALIVE int pelvano_draw(const char* bytes, std::size_t size, std::int32_t limit) {
+// Draws a run's first `limit` blocks, and the block it failed at, as `pelvano-judge draw` does,
+// their words in Slovene when `slovene` is 1; the pictures are asked for with the functions
+// below, the hints beside its failure are pelvano_text() as JSON.
+EMSCRIPTEN_KEEPALIVE int pelvano_draw(const char* bytes, std::size_t size, std::int32_t limit,
+                                      std::int32_t slovene) {
   using namespace pelvano;
   return web::guardedCall([&] {
     session().pictures.clear();
     session().blocks = 0;
     session().text = "[]";
     if (session().task.outcome.kind != Outcome::Kind::kPassed) return;
-    pictures::PictureCollector collector([](const pictures::BlockPicture& picture) {
-      session().pictures.push_back(pictures::blockPictureElement(picture, 0, 0));
-    });
-    web::FirstBlocks first(collector, limit);
+    const auto language = slovene == 1 ? pictures::Language::kSlovene : pictures::Language::kEnglish;
+    const auto keep = [language](const pictures::BlockPicture& picture) {
+      session().pictures.push_back(pictures::blockPictureElement(picture, 0, 0, language));
+    };
     contest::BlockPlaceWatcher watcher;
-    ObserverPair observers(first, watcher);
     MemoryByteSource source({bytes, size});
-    const Evaluation evaluation = evaluateSubmission(session().task.task, source, &observers);
-    if (evaluation.outcome.kind != Outcome::Kind::kPassed && watcher.place()) {
-      // The block it failed at, drawn even past the limit.
-      const contest::BlockPlace& place = *watcher.place();
-      Arrangement arrangement;
-      const TestCase& testCase =
-          *session().task.task.byNumber.at(static_cast<std::size_t>(place.caseNumber - 1));
-      arrangement.bind(place.caseNumber, testCase, 0);
-      first.drawUnscored(arrangement);
-    }
-    if (const auto failed = collector.failedBlock(evaluation)) {
-      session().pictures.push_back(pictures::blockPictureElement(*failed, 0, 0));
-    }
-    session().blocks = first.blocks();
-    session().text = web::hintsJson(
-        contest::failureHints(evaluation.outcome, std::string_view(bytes, size), watcher.place()));
+    const pictures::DrawnSubmission drawn =
+        pictures::drawSubmission(session().task.task, source, keep, limit, &watcher);
+    session().blocks = drawn.blocks;
+    session().text = web::hintsJson(contest::failureHints(
+        drawn.evaluation.outcome, std::string_view(bytes, size), watcher.place()));
   });
+}
+
+// The population of a cell of case `caseNumber` (row and column from 0), for the pictures'
+// pointer; -1 outside the task's cases.
+EMSCRIPTEN_KEEPALIVE std::int32_t pelvano_cell(std::int32_t caseNumber, std::int32_t row,
+                                               std::int32_t column) {
+  using namespace pelvano;
+  const auto& cases = session().task.task.byNumber;
+  if (session().task.outcome.kind != Outcome::Kind::kPassed || caseNumber < 1 ||
+      static_cast<std::size_t>(caseNumber) > cases.size())
+    return -1;
+  const TestCase& testCase = *cases[static_cast<std::size_t>(caseNumber - 1)];
+  if (row < 0 || row >= testCase.h || column < 0 || column >= testCase.w) return -1;
+  return testCase.populations.row(row)[column];
 }
 
 // The best of the runs, each run's bytes given again in the order they were judged; the file

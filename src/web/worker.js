@@ -105,7 +105,7 @@ function call(result) {
 
 // The task, then every run against it; the runs compared; the first run drawn.
 function judge(module, message) {
-  const {generation, task, runs, reference, pictureLimit} = message;
+  const {generation, task, runs, reference, pictureLimit, slovene} = message;
   const total = task.bytes.byteLength + runs.reduce((sum, run) => sum + run.bytes.byteLength, 0);
   // The judging's own time, not the copying into the module's memory; the first run's time
   // counts the task's reading too, as `Pelvano eval`'s would.
@@ -134,19 +134,19 @@ function judge(module, message) {
     call(module._pelvano_comparison(at, reference ? reference.byteLength : 0, reference ? 1 : 0));
   });
   postMessage({kind: 'comparison', generation, comparison: answerJson(module)});
-  if (runs.length > 0) draw(module, {generation, run: 0, bytes: runs[0].bytes, pictureLimit});
+  if (runs.length > 0) draw(module, {generation, run: 0, bytes: runs[0].bytes, pictureLimit, slovene});
 }
 
-function draw(module, {generation, run, bytes, pictureLimit}) {
+function draw(module, {generation, run, bytes, pictureLimit, slovene}) {
   withCopies(module, [bytes], ([at]) => {
-    call(module._pelvano_draw(at, bytes.byteLength, pictureLimit));
+    call(module._pelvano_draw(at, bytes.byteLength, pictureLimit, slovene ? 1 : 0));
   });
   const pictures = [];
   for (let i = 0; i < module._pelvano_picture_count(); ++i) {
     pictures.push(module.UTF8ToString(module._pelvano_picture(i)));
   }
   postMessage({kind: 'pictures', generation, run, pictures, hints: answerJson(module),
-               blocks: module._pelvano_block_count()});
+               blocks: module._pelvano_block_count(), slovene});
 }
 
 function best(module, {generation, runs}) {
@@ -186,6 +186,11 @@ onmessage = async (event) => {
     if (message.kind === 'judge') judge(module, message);
     if (message.kind === 'draw') draw(module, message);
     if (message.kind === 'best') best(module, message);
+    if (message.kind === 'cell') {
+      const {caseNumber, row, column} = message;
+      postMessage({kind: 'cell', generation: message.generation, caseNumber, row, column,
+                   population: module._pelvano_cell(caseNumber, row, column)});
+    }
   } catch (error) {
     postMessage({kind: 'error', generation: message.generation, message: kTooLarge,
                  detail: String(error)});

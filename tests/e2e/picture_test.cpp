@@ -27,7 +27,7 @@ const Colour kFaultyRow = colourOf("#cc3311");
 // Where the grid stands, as the SVG's grid group says; read with Python's XML parser, which
 // also proves the file well-formed.
 struct Placement {
-  int x = 0, y = 0, cell = 0, rows = 0, cols = 0;
+  int x = 0, y = 0, cellWidth = 0, cellHeight = 0, rows = 0, cols = 0;
 };
 
 std::vector<int> numbersIn(const std::string& text) {
@@ -85,14 +85,15 @@ class PictureTest : public ProgramTest {
         PELVANO_PYTHON,
         {"-c",
          "import sys, xml.etree.ElementTree as tree\n"
-         "grid = next(e for e in tree.parse(sys.argv[1]).iter() if 'data-cell' in e.attrib)\n"
-         "print(*(grid.get('data-' + k) for k in ('x', 'y', 'cell', 'rows', 'cols')))\n",
+         "grid = next(e for e in tree.parse(sys.argv[1]).iter() if 'data-rows' in e.attrib)\n"
+         "print(*(grid.get('data-' + k) for k in\n"
+         "        ('x', 'y', 'cell-width', 'cell-height', 'rows', 'cols')))\n",
          svg.string()},
         {});
     EXPECT_EQ(python.status, 0) << svg << ": " << python.err;
     const std::vector<int> n = numbersIn(python.out);
-    if (n.size() != 5) return {};
-    return {n[0], n[1], n[2], n[3], n[4]};
+    if (n.size() != 6) return {};
+    return {n[0], n[1], n[2], n[3], n[4], n[5]};
   }
 
   Image render(const fs::path& svg) const {
@@ -118,8 +119,8 @@ class PictureTest : public ProgramTest {
     const Rows readLabels(labels.begin(), labels.begin() + static_cast<long>(rowsRead));
     // A region's colour shows in the middle of each cell's upper half.
     const auto sample = [&](int r, int c) {
-      return image.at(grid.x + c * grid.cell + grid.cell / 2,
-                      grid.y + r * grid.cell + grid.cell / 4);
+      return image.at(grid.x + c * grid.cellWidth + grid.cellWidth / 2,
+                      grid.y + r * grid.cellHeight + grid.cellHeight / 4);
     };
     if (rowsRead < populations.size()) {
       for (int c = 0; c < grid.cols; ++c)
@@ -151,7 +152,7 @@ class PictureTest : public ProgramTest {
         if (seen[region]) continue;
         seen[region] = true;
         const Colour edge =
-            image.at(grid.x + c * grid.cell + grid.cell / 2, grid.y + r * grid.cell);
+            image.at(grid.x + c * grid.cellWidth + grid.cellWidth / 2, grid.y + r * grid.cellHeight);
         if (edge == kBlack) black.push_back(regions.populations[region]);
         if (edge == kWhite) white.push_back(regions.populations[region]);
       }
@@ -243,14 +244,33 @@ TEST_F(PictureTest, DrawsTheLargestCasesSmallAndRightOnRandomLabellings) {
     }
   const int mixedRegions =
       static_cast<int>(referenceRegions(mixed, mixedLabels).populations.size());
-  writeFile(at("input.txt"), taskText({big, mixed}, {300, mixedRegions}));
-  writeFile(at("submission.txt"),
-            kSubmissionHeader + "1\n" + rowsText(bigLabels) + "2\n" + rowsText(mixedLabels));
+  // A grid of one row of 300 cells in runs of 1 to 6, and its column: stretched to be seen.
+  Rows strip(1, std::vector<int>(300)), stripLabels = strip;
+  for (int c = 0, run = 0; c < 300; ++c) {
+    strip[0][c] = static_cast<int>(random() % 1000);
+    if (c == 0 || random() % 4 == 0) ++run;
+    stripLabels[0][c] = run;
+  }
+  const int stripRegions = stripLabels[0][299];
+  Rows column, columnLabels;
+  for (int c = 0; c < 300; ++c) {
+    column.push_back({strip[0][c]});
+    columnLabels.push_back({stripLabels[0][c]});
+  }
+  writeFile(at("input.txt"), taskText({big, mixed, strip, column},
+                                      {300, mixedRegions, stripRegions, stripRegions}));
+  writeFile(at("submission.txt"), kSubmissionHeader + "1\n" + rowsText(bigLabels) + "2\n" +
+                                      rowsText(mixedLabels) + "3\n" + rowsText(stripLabels) +
+                                      "4\n" + rowsText(columnLabels));
   const ProgramRun result = draw(at("input.txt"), at("submission.txt"), at("out"));
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_LT(fs::file_size(at("out/block-1-case-1.svg")), 2u << 20);
   expectPicture(at("out/block-1-case-1.svg"), big, bigLabels, 300, true);
   expectPicture(at("out/block-2-case-2.svg"), mixed, mixedLabels, 30, true);
+  expectPicture(at("out/block-3-case-3.svg"), strip, stripLabels, 1, true);
+  expectPicture(at("out/block-4-case-4.svg"), column, columnLabels, 300, true);
+  EXPECT_GE(placementOf(at("out/block-3-case-3.svg")).cellHeight, 48);
+  EXPECT_GE(placementOf(at("out/block-4-case-4.svg")).cellWidth, 48);
 }
 
 TEST_F(PictureTest, TheIndexPageShowsThePicturesInABrowser) {
@@ -327,7 +347,9 @@ TEST_F(PictureTest, PopulationsStandWhereNoLineCrossesThem) {
   const fs::path svg = at("out/block-1-case-1.svg");
   const Placement grid = placementOf(svg);
   const Image image = render(svg);
-  ASSERT_GE(grid.cell, 20);
+  const int cell = grid.cellWidth;
+  ASSERT_EQ(grid.cellHeight, cell);
+  ASSERT_GE(cell, 20);
   const Colour line = colourOf("#bbbbbb");
   const auto near = [](Colour a, Colour b) {
     return std::abs(a.red - b.red) + std::abs(a.green - b.green) + std::abs(a.blue - b.blue) < 40;
@@ -335,9 +357,9 @@ TEST_F(PictureTest, PopulationsStandWhereNoLineCrossesThem) {
   for (int row = 0; row < 2; ++row) {
     // The digits: the dark pixels away from the region's edge, where its marks stand.
     int left = image.width(), right = -1, top = image.height(), bottom = -1;
-    for (int y = grid.y + row * grid.cell + grid.cell / 4 + 2;
-         y < grid.y + (row + 1) * grid.cell - grid.cell / 4 - 2; ++y) {
-      for (int x = grid.x + grid.cell / 4 + 2; x < grid.x + 4 * grid.cell - grid.cell / 4 - 2;
+    for (int y = grid.y + row * cell + cell / 4 + 2;
+         y < grid.y + (row + 1) * cell - cell / 4 - 2; ++y) {
+      for (int x = grid.x + cell / 4 + 2; x < grid.x + 4 * cell - cell / 4 - 2;
            ++x) {
         const Colour c = image.at(x, y);
         if (c.red + c.green + c.blue < 200) {
@@ -366,6 +388,8 @@ TEST_F(PictureTest, ShowsWhyTheRegionCountIsNotD) {
   ASSERT_EQ(draw(at("input.txt"), at("submission.txt"), at("out")).status, 0);
   const fs::path svg = at("out/block-1-case-1.svg");
   const Placement grid = placementOf(svg);
+  const int cell = grid.cellWidth;
+  ASSERT_EQ(grid.cellHeight, cell);
   const Image image = render(svg);
   const auto dark = [&](int x, int y) {
     const Colour c = image.at(x, y);
@@ -376,16 +400,16 @@ TEST_F(PictureTest, ShowsWhyTheRegionCountIsNotD) {
     int count = 0;
     for (int r = firstRow + 2; r < firstRow + 13; ++r)
       for (int c = firstColumn + 2; c < firstColumn + 18; ++c)
-        for (int y = grid.y + r * grid.cell + grid.cell / 2; y < grid.y + (r + 1) * grid.cell; ++y)
-          for (int x = grid.x + c * grid.cell; x < grid.x + (c + 1) * grid.cell; ++x)
+        for (int y = grid.y + r * cell + cell / 2; y < grid.y + (r + 1) * cell; ++y)
+          for (int x = grid.x + c * cell; x < grid.x + (c + 1) * cell; ++x)
             count += dark(x, y);
     return count;
   };
   EXPECT_GT(hatching(285, 280), 100) << "the split label's rectangle is hatched";
   EXPECT_EQ(hatching(150, 100), 0) << "a whole label's rectangle is not";
   // The speck is ringed: dark pixels on a circle around it, well outside its cell.
-  const int cx = grid.x + 10 * grid.cell + grid.cell / 2,
-            cy = grid.y + 7 * grid.cell + grid.cell / 2;
+  const int cx = grid.x + 10 * cell + cell / 2,
+            cy = grid.y + 7 * cell + cell / 2;
   int ringPixels = 0;
   for (int y = cy - 20; y <= cy + 20; ++y)
     for (int x = cx - 20; x <= cx + 20; ++x)
@@ -404,7 +428,7 @@ TEST_F(PictureTest, ShowsWhyTheRegionCountIsNotD) {
       << python.out;
   // Both parts of label 299 in one colour, as rendered (the upper halves of their cells).
   const auto colourOf = [&](int row, int column) {
-    return image.at(grid.x + column * grid.cell + grid.cell / 2, grid.y + row * grid.cell + 1);
+    return image.at(grid.x + column * cell + cell / 2, grid.y + row * cell + 1);
   };
   const Colour speck = colourOf(7, 10), rest = colourOf(290, 290), around = colourOf(7, 11);
   EXPECT_EQ(std::tie(speck.red, speck.green, speck.blue),
@@ -414,6 +438,18 @@ TEST_F(PictureTest, ShowsWhyTheRegionCountIsNotD) {
   // Its tooltip names the label, the region's size and its population.
   EXPECT_NE(readFile(svg).find("<title>Region 301 of 301: label 299, 300 cells, population 300"),
             std::string::npos);
+  // In Slovene, with the noun's form for each number, the same drawing.
+  ASSERT_EQ(runJudge({"draw", at("input.txt").string(), at("submission.txt").string(), "--out",
+                      at("sl").string(), "--language", "sl"})
+                .status,
+            0);
+  const std::string slovene = readFile(at("sl/block-1-case-1.svg"));
+  for (const char* text : {"301 območje, d pa je 300.",
+                           "Oznaka 299 tvori 2 območji; njihove velikosti v celicah: 1, 300.",
+                           "<title>Območje 301 od 301: oznaka 299, 300 celic, prebivalcev 300",
+                           "Blok 1: primer 1, d = 300, 301 območje, ni d: brez ocene"})
+    EXPECT_NE(slovene.find(text), std::string::npos) << text;
+  EXPECT_NE(readFile(at("sl/index.html")).find("<html lang=\"sl\">"), std::string::npos);
 }
 
 }  // namespace

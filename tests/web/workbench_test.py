@@ -180,12 +180,41 @@ def failure_past_fifty(page, failures):
         failures.append('a rejection is not shown as an error')
 
 
+# The first cell of the first picture pointed at: the tooltip names its row, column and
+# population and its region's label.
+POINT_AT_FIRST_CELL = """
+const svg = document.querySelector('#pictures > svg');
+svg.scrollIntoView();
+const grid = svg.querySelector('g.grid');
+const d = grid.dataset;
+const at = new DOMPoint(Number(d.x) + d.cellWidth / 2, Number(d.y) + d.cellHeight / 2)
+    .matrixTransform(grid.getScreenCTM());
+document.elementFromPoint(at.x, at.y).dispatchEvent(
+    new MouseEvent('mousemove', {clientX: at.x, clientY: at.y, bubbles: true}));
+"""
+
+
+def pictures_speak(driver, language, failures):
+    """The pictures' words and the tooltip of the cell under the pointer in `language`."""
+    block, cell, label = {'sl': ('Blok 1:', 'Vrstica 1, stolpec 1: prebivalcev ', 'oznaka 1'),
+                          'en': ('Block 1:', 'Row 1, column 1: population ', 'label 1')}[language]
+    wait_for(driver, "return document.body.dataset.pictures === 'drawn' && "
+                     f"document.querySelector('#pictures > svg > title').textContent"
+                     f".startsWith('{block}')")
+    driver.execute_script(POINT_AT_FIRST_CELL)
+    tip = wait_for(driver, "const t = document.getElementById('cell-tip');"
+                           "return !t.hidden && t.textContent;")
+    if not tip.startswith(cell) or label not in tip:
+        failures.append(f'{language}: the cell under the pointer shows {tip!r}')
+
+
 def languages(folder, task, failures):
     for language, words in [('sl', 'Primerjava oddaj'), ('en', 'The runs compared')]:
         driver = start_browser(os.path.join(folder, 'profile-' + language), language)
         try:
             page = Page(driver, folder, task)
             comparison(page, failures)
+            pictures_speak(driver, language, failures)
             text = driver.find_element(By.TAG_NAME, 'body').text
             if driver.execute_script('return document.documentElement.lang') != language or \
                     words not in text:
@@ -194,6 +223,12 @@ def languages(folder, task, failures):
             driver.save_screenshot(shot)
             if os.path.getsize(shot) < 10000:
                 failures.append(f'{language}: an empty screenshot')
+            # The switch redraws the pictures in the other language.
+            other = 'en' if language == 'sl' else 'sl'
+            driver.execute_script(
+                f"const s = document.getElementById('language'); s.value = '{other}';"
+                "s.dispatchEvent(new Event('change'));")
+            pictures_speak(driver, other, failures)
         finally:
             driver.quit()
 
