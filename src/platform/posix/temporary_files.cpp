@@ -1,16 +1,10 @@
 #include "platform/temporary_files.h"
 
-#include <fcntl.h>
 #include <pthread.h>
 #include <signal.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <cstdio>
 #include <thread>
-
-#include "platform/posix/descriptor.h"
-#include "platform/system_file.h"
 
 namespace pelvano {
 namespace {
@@ -49,23 +43,4 @@ void removeTemporariesOnSignals() {
   }).detach();
 }
 
-namespace system_file {
-
-int create(const std::filesystem::path& path) {
-  return ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-}
-
-int writeAll(int descriptor, std::string_view bytes) {
-  return posix::writeAll(descriptor, bytes);
-}
-
-int close(int descriptor) {
-  return ::close(descriptor) == 0 ? 0 : errno;
-}
-
-int replace(const std::filesystem::path& from, const std::filesystem::path& to) {
-  return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
-}
-
-}  // namespace system_file
 }  // namespace pelvano

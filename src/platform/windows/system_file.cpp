@@ -1,32 +1,17 @@
+#include "platform/system_file.h"
+
+// windows.h first: the other system headers build on it.
+#include <windows.h>
+
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
-#include <windows.h>
 
 #include <cerrno>
 
-#include "platform/system_file.h"
-#include "platform/temporary_files.h"
 #include "platform/windows/wide_text.h"
 
 namespace pelvano {
-namespace {
-
-// Runs on a thread of its own when the console is interrupted (Ctrl+C, Ctrl+Break) or closed,
-// or the session ends: what the process was writing is removed, and it ends as a Ctrl+C
-// ends a console program.
-BOOL WINAPI endOnControl(DWORD) {
-  removeAllTemporaries();
-  ::ExitProcess(static_cast<UINT>(STATUS_CONTROL_C_EXIT));
-}
-
-}  // namespace
-
-void removeTemporariesOnSignals() {
-  readyTemporaries();
-  ::SetConsoleCtrlHandler(endOnControl, TRUE);
-}
-
 namespace system_file {
 
 int create(const std::filesystem::path& path) {
