@@ -37,13 +37,13 @@ class Standings {
   };
   Files write() const;
 
- private:
   struct Entry {
     std::string name;
     std::string contestant;
     Outcome::Kind verdict;
     std::vector<contest::CaseSpread> lowest;
   };
+
   // One line of the standings: a submission, or a contestant's submissions together.
   struct Row {
     std::vector<const Entry*> entries;
@@ -54,6 +54,8 @@ class Standings {
     long long shown = 0;  // the points as written, in thousandths: equal ones tie
     std::size_t rank = 0;
   };
+
+ private:
   struct Best {
     std::int32_t spread = 0;
     const Entry* by = nullptr;  // the first submission that reached it; none if unanswered
@@ -61,10 +63,15 @@ class Standings {
 
   std::vector<Best> contestBests() const;
   std::vector<Row> rankedRows(const std::vector<std::int32_t>& bests) const;
-  std::string page(const std::vector<Row>& rows, const std::vector<std::int32_t>& bests) const;
 
   StandingsOptions options_;
   std::deque<Entry> entries_;
 };
+
+// standings.html: the ranked rows, each submission linked to reports/NAME.txt, and each case's
+// points shaded by their share (for tasks of at most 100 cases; points.csv has them all).
+std::string standingsPage(const std::vector<Standings::Row>& rows,
+                          const std::vector<std::int32_t>& bests, const StandingsOptions& options,
+                          std::size_t submissions);
 
 }  // namespace pelvano::judge

@@ -175,6 +175,7 @@ class PictureTest : public ProgramTest {
 };
 
 TEST_F(PictureTest, DrawsEveryBlockOfTheExamples) {
+  PELVANO_NEEDS_RENDERER(PELVANO_RSVG_CONVERT, "rsvg-convert");
   for (const char* example : {"small-run", "several-cases", "several-cases-failing"}) {
     const fs::path folder = kExamples / example;
     const fs::path out = at(example);
@@ -208,6 +209,7 @@ TEST_F(PictureTest, DrawsEveryBlockOfTheExamples) {
 }
 
 TEST_F(PictureTest, ShowsTheRowsReadAndMarksTheFaultyRow) {
+  PELVANO_NEEDS_RENDERER(PELVANO_RSVG_CONVERT, "rsvg-convert");
   const Rows populations = {{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}};
   writeFile(at("input.txt"), taskText({populations}, {3}));
   // The third row holds a letter: two rows read, the third marked; nothing after it is read.
@@ -228,6 +230,7 @@ TEST_F(PictureTest, ShowsTheRowsReadAndMarksTheFaultyRow) {
 }
 
 TEST_F(PictureTest, DrawsTheLargestCasesSmallAndRightOnRandomLabellings) {
+  PELVANO_NEEDS_RENDERER(PELVANO_RSVG_CONVERT, "rsvg-convert");
   std::mt19937 random(9);
   // 300x300 in 300 rectangles of 20x15 cells, and a 40x30 grid of random labels from a few.
   Rows big(300, std::vector<int>(300)), bigLabels = big;
@@ -274,6 +277,7 @@ TEST_F(PictureTest, DrawsTheLargestCasesSmallAndRightOnRandomLabellings) {
 }
 
 TEST_F(PictureTest, TheIndexPageShowsThePicturesInABrowser) {
+  PELVANO_NEEDS_RENDERER(PELVANO_CHROMIUM, "Chromium");
   const fs::path folder = kExamples / "several-cases";
   ASSERT_EQ(draw(folder / "input.txt", folder / "submission.txt", at("out")).status, 0);
   const fs::path shot = at("page.png");
@@ -339,6 +343,7 @@ TEST_F(PictureTest, RefusesBadInputWithoutWritingHalfOfIt) {
 }
 
 TEST_F(PictureTest, PopulationsStandWhereNoLineCrossesThem) {
+  PELVANO_NEEDS_RENDERER(PELVANO_RSVG_CONVERT, "rsvg-convert");
   // Two regions four cells wide: the middle of each run is a cell line.
   const Rows populations = {{1, 2, 3, 4}, {5, 6, 7, 8}};
   writeFile(at("input.txt"), taskText({populations}, {2}));
@@ -376,6 +381,7 @@ TEST_F(PictureTest, PopulationsStandWhereNoLineCrossesThem) {
 }
 
 TEST_F(PictureTest, ShowsWhyTheRegionCountIsNotD) {
+  PELVANO_NEEDS_RENDERER(PELVANO_RSVG_CONVERT, "rsvg-convert");
   // 300x300 in 300 rectangles of 20x15 cells, d = 300; one cell inside the first rectangle
   // carries the label of the last, which then forms two regions: 301 regions.
   Rows populations(300, std::vector<int>(300, 1)), labels = populations;

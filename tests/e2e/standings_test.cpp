@@ -146,6 +146,7 @@ TEST_F(StandingsTest, ABadReferenceIsTheJurysErrorAndWritesNothing) {
 }
 
 TEST_F(StandingsTest, ThePageShowsTheStandingsInABrowser) {
+  PELVANO_NEEDS_RENDERER(PELVANO_CHROMIUM, "Chromium");
   writeContest();
   ASSERT_EQ(runJudge({"batch", kTask, "--out", at("out"), "--quiet", at("in")}).status, 0);
   const fs::path shot = at("page.png");
