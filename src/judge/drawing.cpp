@@ -53,7 +53,8 @@ int runDraw(const std::string& taskPath, const std::string& submissionPath, cons
   const WholeFile bytes = readWholeFile(submissionPath);
   MemoryByteSource submission(bytes.bytes);
   Evaluation evaluation =
-      pictures::drawSubmission(reading.task, submission, write, std::numeric_limits<std::int32_t>::max(), &watcher)
+      pictures::drawSubmission(reading.task, submission, write,
+                               std::numeric_limits<std::int32_t>::max(), &watcher)
           .evaluation;
   if (!bytes.unreadable.empty()) {
     evaluation.outcome.kind = Outcome::Kind::kUnreadable;
@@ -83,8 +84,8 @@ int runVisualizer(const std::string& inputPath, ByteSource& submission, const fs
   const TaskReading reading = loadTask(inputPath, err);
   if (reading.outcome.kind != Outcome::Kind::kPassed) {
     image = pictures::textImage(reading.outcome.kind == Outcome::Kind::kRejected
-                          ? "The task file fails its checks: nothing to draw."
-                          : "The task file cannot be read: nothing to draw.");
+                                    ? "The task file fails its checks: nothing to draw."
+                                    : "The task file cannot be read: nothing to draw.");
   } else {
     // The blocks' pictures one below the other, each an <svg> of its own.
     std::string tiles;

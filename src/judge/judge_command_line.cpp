@@ -12,10 +12,10 @@
 #include "judge/batch.h"
 #include "judge/cms_checker.h"
 #include "judge/drawing.h"
-#include "pictures/language.h"
 #include "judge/testlib_checker.h"
 #include "judge/validator.h"
 #include "judge/workbench.h"
+#include "pictures/language.h"
 #include "platform/byte_source.h"
 #include "platform/paths.h"
 

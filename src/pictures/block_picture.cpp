@@ -99,24 +99,24 @@ std::string blockPictureElement(const BlockPicture& picture, std::int32_t x, std
 
   svg += "<g class=\"grid\" data-x=\"" + number(grid.x) + "\" data-y=\"" + number(grid.y) +
          "\" data-cell-width=\"" + number(grid.cellWidth) + "\" data-cell-height=\"" +
-         number(grid.cellHeight) + "\" data-rows=\"" + number(picture.height) +
-         "\" data-cols=\"" + number(picture.width) + "\">\n";
+         number(grid.cellHeight) + "\" data-rows=\"" + number(picture.height) + "\" data-cols=\"" +
+         number(picture.width) + "\">\n";
   GridCanvas canvas{picture,
-                grid,
-                strokesFor(grid.smallerSide()),
-                RegionCells(picture.regions),
-                {},
-                // All parts of one label in one colour: the hatching tells the parts apart.
-                colourRegions(picture.regions, picture.regionLabels),
-                heaviest,
-                lightest,
-                language,
-                std::move(svg)};
+                    grid,
+                    strokesFor(grid.smallerSide()),
+                    RegionCells(picture.regions),
+                    {},
+                    // All parts of one label in one colour: the hatching tells the parts apart.
+                    colourRegions(picture.regions, picture.regionLabels),
+                    heaviest,
+                    lightest,
+                    language,
+                    std::move(svg)};
   canvas.rectangles = rectanglesOf(canvas.cells, picture.regions.populations.size());
   drawRegions(canvas);
   if (picture.faultyRow) {
-    canvas.svg += rectangleElement(grid.x, grid.y + *picture.faultyRow * grid.cellHeight,
-                                   gridWidth, grid.cellHeight, kFaultyRow);
+    canvas.svg += rectangleElement(grid.x, grid.y + *picture.faultyRow * grid.cellHeight, gridWidth,
+                                   grid.cellHeight, kFaultyRow);
   }
   drawCellLines(canvas);
   drawMarks(canvas);

@@ -16,9 +16,9 @@ struct CountDiagnosis {
     std::vector<std::int64_t> sizes;  // in cells, of each of its regions in their order
   };
   std::int32_t d = 0;
-  std::int32_t regions = 0;          // how many the grid forms
-  std::vector<bool> split;           // by region: its label forms more than one region
-  std::vector<std::int32_t> specks;  // the regions of one or two cells
+  std::int32_t regions = 0;             // how many the grid forms
+  std::vector<bool> split;              // by region: its label forms more than one region
+  std::vector<std::int32_t> specks;     // the regions of one or two cells
   std::vector<SplitLabel> splitLabels;  // in the order of their labels
 
   friend bool operator==(const CountDiagnosis&, const CountDiagnosis&) = default;

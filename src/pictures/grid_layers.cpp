@@ -31,9 +31,9 @@ void drawMark(GridCanvas& canvas, std::int32_t region, const char* name,
   canvas.svg += "<clipPath id=\"" + id + "\"><path d=\"" +
                 areaPath(canvas.rectangles[static_cast<std::size_t>(region)], canvas.grid) +
                 "\"/></clipPath>\n";
-  const std::string edge = edgePath(canvas.cells, canvas.grid, [region](std::int32_t a, std::int32_t b) {
-    return (a == region) != (b == region);
-  });
+  const std::string edge =
+      edgePath(canvas.cells, canvas.grid,
+               [region](std::int32_t a, std::int32_t b) { return (a == region) != (b == region); });
   canvas.svg += "<g clip-path=\"url(#" + id + ")\">\n";
   for (const auto& [colour, bandWidth] : bands)
     canvas.svg += strokedPath(edge, colour, bandWidth);
@@ -56,8 +56,13 @@ void drawRegions(GridCanvas& canvas) {
   const auto regions = static_cast<std::int32_t>(canvas.rectangles.size());
   for (std::int32_t region = 0; region < regions; ++region) {
     const auto index = static_cast<std::size_t>(region);
-    RegionFacts facts{region, regions, std::nullopt, 0, picture.regions.populations[index],
-                      region == canvas.heaviest, region == canvas.lightest};
+    RegionFacts facts{region,
+                      regions,
+                      std::nullopt,
+                      0,
+                      picture.regions.populations[index],
+                      region == canvas.heaviest,
+                      region == canvas.lightest};
     if (index < picture.regionLabels.size()) facts.label = picture.regionLabels[index];
     for (const Rectangle& r : canvas.rectangles[index])
       facts.cells += r.cells();
@@ -101,7 +106,8 @@ void drawMarks(GridCanvas& canvas) {
       drawMark(canvas, canvas.lightest, "lightest", {{kLightest, canvas.strokes.mark}});
     }
   }
-  if (canvas.heaviest >= 0) drawMark(canvas, canvas.heaviest, "heaviest", {{kHeaviest, canvas.strokes.mark}});
+  if (canvas.heaviest >= 0)
+    drawMark(canvas, canvas.heaviest, "heaviest", {{kHeaviest, canvas.strokes.mark}});
 }
 
 // Hatching in the lower half of each cell of the split labels' regions, and a ring around
@@ -111,12 +117,11 @@ void drawCountDiagnosis(GridCanvas& canvas, const CountDiagnosis& diagnosis) {
   const std::string id = "split-" + number(canvas.picture.block);
   const double w = grid.cellWidth;
   const double h = grid.cellHeight;
-  canvas.svg += "<pattern id=\"" + id + "\" patternUnits=\"userSpaceOnUse\" x=\"" +
-                number(grid.x) + "\" y=\"" + number(grid.y) + "\" width=\"" + svgNumber(w) +
-                "\" height=\"" + svgNumber(h) + "\"><path d=\"M0 " + svgNumber(h) + " L" +
-                svgNumber(w / 2) + ' ' + svgNumber(h / 2) + " M" + svgNumber(w / 2) + ' ' +
-                svgNumber(h) + " L" + svgNumber(w) + ' ' + svgNumber(h / 2) +
-                "\" stroke=\"#000000\" stroke-width=\"" +
+  canvas.svg += "<pattern id=\"" + id + "\" patternUnits=\"userSpaceOnUse\" x=\"" + number(grid.x) +
+                "\" y=\"" + number(grid.y) + "\" width=\"" + svgNumber(w) + "\" height=\"" +
+                svgNumber(h) + "\"><path d=\"M0 " + svgNumber(h) + " L" + svgNumber(w / 2) + ' ' +
+                svgNumber(h / 2) + " M" + svgNumber(w / 2) + ' ' + svgNumber(h) + " L" +
+                svgNumber(w) + ' ' + svgNumber(h / 2) + "\" stroke=\"#000000\" stroke-width=\"" +
                 svgNumber(std::max(1.0, grid.smallerSide() / 12.0)) + "\"/></pattern>\n";
   for (std::size_t region = 0; region < diagnosis.split.size(); ++region) {
     if (!diagnosis.split[region]) continue;
@@ -144,8 +149,8 @@ void drawCountDiagnosis(GridCanvas& canvas, const CountDiagnosis& diagnosis) {
     // they are small, it reaches over a few cells, so that a speck is found at a glance.
     const double radius = std::max((cells == 1 ? 0.375 : 0.8) * grid.smallerSide(), 16.0);
     const std::string centre = "cx=\"" + svgNumber(grid.x + x / cells * w) + "\" cy=\"" +
-                               svgNumber(grid.y + y / cells * h) + "\" r=\"" +
-                               svgNumber(radius) + "\" fill=\"none\"";
+                               svgNumber(grid.y + y / cells * h) + "\" r=\"" + svgNumber(radius) +
+                               "\" fill=\"none\"";
     canvas.svg += "<circle " + centre + " stroke=\"#000000\" stroke-width=\"4\"/>\n<circle " +
                   centre + " stroke=\"#ffffff\" stroke-width=\"1.5\"/>\n";
   }
@@ -170,8 +175,8 @@ void drawPopulations(GridCanvas& canvas) {
     const double middleY = grid.y + (widest->row + 0.5) * grid.cellHeight;
     canvas.svg += rectangleElement(middleX - patchWidth / 2, middleY - 0.6 * fontSize, patchWidth,
                                    1.2 * fontSize, paletteColour(canvas.colours[region]));
-    canvas.svg += textElement(middleX, middleY + 0.36 * fontSize, fontSize, digits,
-                              "text-anchor=\"middle\"");
+    canvas.svg +=
+        textElement(middleX, middleY + 0.36 * fontSize, fontSize, digits, "text-anchor=\"middle\"");
   }
 }
 

@@ -21,7 +21,8 @@ struct IndexEntry {
 // Each picture is embedded as an object, not an image, so that its regions' tooltips show;
 // its caption stands once, in the picture's own title (and as the object's fallback text).
 
-// `hints` (in `language`, as are the headings) stand under the report, a paragraph each, where a contestant looks for the fault.
+// `hints` (in `language`, as are the headings) stand under the report, a paragraph each, where a
+// contestant looks for the fault.
 std::string indexPage(std::string_view submissionName, std::string_view report,
                       const std::vector<std::string>& hints,
                       const std::vector<IndexEntry>& pictures,

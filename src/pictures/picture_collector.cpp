@@ -41,8 +41,7 @@ void PictureCollector::blockRead(Arrangement& arrangement) {
   const LabelGrid labels = arrangement.labels();
   pending_->regions = finder_.findMap(labels, arrangement.testCase->populations);
   labelRegions(*pending_, labels);
-  pending_->countDiagnosis =
-      diagnoseCount(pending_->regions, pending_->regionLabels, pending_->d);
+  pending_->countDiagnosis = diagnoseCount(pending_->regions, pending_->regionLabels, pending_->d);
 }
 
 void PictureCollector::blockScored(std::int32_t score) {

@@ -17,7 +17,10 @@ std::string number(std::int64_t value) {
 std::string counted(std::int64_t n, std::string_view one, std::string_view two,
                     std::string_view few, std::string_view many) {
   const std::int64_t last = n % 100;
-  const std::string_view form = last == 1 ? one : last == 2 ? two : last == 3 || last == 4 ? few : many;
+  const std::string_view form = last == 1                ? one
+                                : last == 2              ? two
+                                : last == 3 || last == 4 ? few
+                                                         : many;
   return number(n) + " " + std::string(form);
 }
 
@@ -49,13 +52,13 @@ std::optional<Language> languageNamed(std::string_view name) {
 std::string caption(const BlockPicture& picture, Language language) {
   const bool sl = language == Language::kSlovene;
   std::string text = (sl ? "Blok " : "Block ") + number(picture.block) +
-                     (sl ? ": primer " : ": case ") + number(picture.caseNumber) + ", d = " +
-                     number(picture.d);
+                     (sl ? ": primer " : ": case ") + number(picture.caseNumber) +
+                     ", d = " + number(picture.d);
   if (picture.faultyRow) {
     const std::string row = number(*picture.faultyRow + 1);
-    return text + (sl ? ", vrstica " + row + " od " + number(picture.height) +
-                            " ni prestala preverjanja"
-                      : ", row " + row + " of " + number(picture.height) + " failed its check");
+    return text +
+           (sl ? ", vrstica " + row + " od " + number(picture.height) + " ni prestala preverjanja"
+               : ", row " + row + " of " + number(picture.height) + " failed its check");
   }
   const auto regions = static_cast<std::int64_t>(picture.regions.populations.size());
   text += ", " + (sl ? regionsSl(regions) : regionsEn(regions));
@@ -68,7 +71,8 @@ std::string regionTitle(const RegionFacts& facts, Language language) {
   std::string title = (sl ? "Območje " : "Region ") + number(facts.region + 1) +
                       (sl ? " od " : " of ") + number(facts.regions) + ": ";
   if (facts.label) title += (sl ? "oznaka " : "label ") + number(*facts.label) + ", ";
-  title += sl ? cellsSl(facts.cells) : number(facts.cells) + (facts.cells == 1 ? " cell" : " cells");
+  title +=
+      sl ? cellsSl(facts.cells) : number(facts.cells) + (facts.cells == 1 ? " cell" : " cells");
   title += (sl ? ", prebivalcev " : ", population ") + number(facts.population);
   if (facts.mostPopulous) title += sl ? ", najbolj naseljeno" : ", the most populous";
   if (facts.leastPopulous) {

@@ -31,8 +31,7 @@ std::string regionTitle(const RegionFacts& facts, Language language);
 
 // The line under the grid: the faulty row's colour, or the marked regions' populations.
 std::string faultyRowLegend(Language language);
-std::string extremesLegend(std::int64_t most, std::optional<std::int64_t> least,
-                           Language language);
+std::string extremesLegend(std::int64_t most, std::optional<std::int64_t> least, Language language);
 
 // The lines under the legend that explain a region-count failure.
 std::vector<std::string> diagnosisLines(const CountDiagnosis& diagnosis, Language language);

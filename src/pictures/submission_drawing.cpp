@@ -72,8 +72,8 @@ DrawnSubmission drawSubmission(const Task& task, ByteSource& submission,
   std::optional<ObserverPair> both;
   if (observer != nullptr) both.emplace(first, *observer);
   DrawnSubmission drawn;
-  drawn.evaluation = evaluateSubmission(task, submission,
-                                        both ? static_cast<BlockObserver*>(&*both) : &first);
+  drawn.evaluation =
+      evaluateSubmission(task, submission, both ? static_cast<BlockObserver*>(&*both) : &first);
   if (drawn.evaluation.outcome.kind != Outcome::Kind::kPassed) first.drawUnscored();
   if (const std::optional<BlockPicture> failed = collector.failedBlock(drawn.evaluation))
     draw(*failed);

@@ -25,9 +25,8 @@ std::string svgStart(std::int32_t x, std::int32_t y, std::int32_t width, std::in
 
 std::string rectangleElement(double x, double y, double width, double height,
                              std::string_view fill) {
-  return "<rect x=\"" + svgNumber(x) + "\" y=\"" + svgNumber(y) + "\" width=\"" +
-         svgNumber(width) + "\" height=\"" + svgNumber(height) + "\" fill=\"" + std::string(fill) +
-         "\"/>\n";
+  return "<rect x=\"" + svgNumber(x) + "\" y=\"" + svgNumber(y) + "\" width=\"" + svgNumber(width) +
+         "\" height=\"" + svgNumber(height) + "\" fill=\"" + std::string(fill) + "\"/>\n";
 }
 
 std::string strokedPath(const std::string& data, std::string_view colour, double width) {
@@ -38,8 +37,8 @@ std::string strokedPath(const std::string& data, std::string_view colour, double
 
 std::string textElement(double x, double y, double fontSize, std::string_view text,
                         std::string_view attributes) {
-  std::string element = "<text x=\"" + svgNumber(x) + "\" y=\"" + svgNumber(y) +
-                        "\" font-size=\"" + svgNumber(fontSize) + '"';
+  std::string element = "<text x=\"" + svgNumber(x) + "\" y=\"" + svgNumber(y) + "\" font-size=\"" +
+                        svgNumber(fontSize) + '"';
   if (!attributes.empty()) element += ' ' + std::string(attributes);
   element += '>';
   appendMarkupText(element, text);

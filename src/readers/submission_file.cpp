@@ -50,9 +50,12 @@ void readLabelRows(LineSource& file, LineCounter& nextLine, const LabelGrid& gri
 
 std::string SubmissionReader::readContestant() {
   // Only a line of exactly six bytes is looked at further, so no more is kept.
-  const std::optional<std::size_t> length = file_.readLineHead(text_, 7);
+  const std::optional<std::size_t> length =
+      file_.readLineHead(text_, static_cast<std::size_t>(kContestantLength) + 1);
   if (!length) failCheck(215, "manjka stevilka tekmovalca");
-  if (*length != 6) failCheck(216, "stevilka tekmovalca bi morala imeti 6 stevk");
+  if (*length != static_cast<std::size_t>(kContestantLength)) {
+    failCheck(216, "stevilka tekmovalca bi morala imeti " + decimal(kContestantLength) + " stevk");
+  }
   if (!parseLeadingInteger(text_)) {
     failCheck(218, quotedAfter("v prvi vrstici bi morala biti stevilka tekmovalca, ne pa ",
                                std::move(text_)));
@@ -63,7 +66,8 @@ std::string SubmissionReader::readContestant() {
 void SubmissionReader::readTaskName() {
   if (!file_.readLine(text_)) failCheck(219, "manjka druga vrstica");
   if (text_ != kTaskName) {
-    failCheck(220, quotedAfter("v drugi vrstici bi moral biti niz \"Tolvarustepnik\", ne pa ",
+    failCheck(220, quotedAfter("v drugi vrstici bi moral biti niz \"" + std::string(kTaskName) +
+                                   "\", ne pa ",
                                std::move(text_)));
   }
 }

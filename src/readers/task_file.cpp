@@ -28,7 +28,8 @@ void readNameLine(LineSource& file) {
   std::string name;
   if (!file.readLine(name)) failCheck(195, "manjka prva vrstica z imenom naloge");
   if (name != kTaskName) {
-    failCheck(196, quotedAfter("v prvi vrstici bi moral biti niz \"Tolvarustepnik\", ne pa ",
+    failCheck(196, quotedAfter("v prvi vrstici bi moral biti niz \"" + std::string(kTaskName) +
+                                   "\", ne pa ",
                                std::move(name)));
   }
 }
@@ -80,10 +81,10 @@ void readCaseLine(LineSource& file, LineCounter line, std::string& storage, Test
   testCase.d = numbers[3];
   const auto place = [line] { return "v " + decimal(line) + ". vrstici bi moral biti "; };
   if (testCase.w < 1 || testCase.w > kMaxSide) {
-    failCheck(71, place() + "w med 1 in 300, ne pa " + decimal(testCase.w));
+    failCheck(71, place() + "w med 1 in " + decimal(kMaxSide) + ", ne pa " + decimal(testCase.w));
   }
   if (testCase.h < 1 || testCase.h > kMaxSide) {
-    failCheck(72, place() + "h med 1 in 300, ne pa " + decimal(testCase.h));
+    failCheck(72, place() + "h med 1 in " + decimal(kMaxSide) + ", ne pa " + decimal(testCase.h));
   }
   const std::int32_t cellCount = testCase.w * testCase.h;  // at most 90000
   if (testCase.d < 1 || testCase.d > cellCount) {

@@ -246,7 +246,8 @@ EMSCRIPTEN_KEEPALIVE int pelvano_draw(const char* bytes, std::size_t size, std::
     session().blocks = 0;
     session().text = "[]";
     if (session().task.outcome.kind != Outcome::Kind::kPassed) return;
-    const auto language = slovene == 1 ? pictures::Language::kSlovene : pictures::Language::kEnglish;
+    const auto language =
+        slovene == 1 ? pictures::Language::kSlovene : pictures::Language::kEnglish;
     const auto keep = [language](const pictures::BlockPicture& picture) {
       session().pictures.push_back(pictures::blockPictureElement(picture, 0, 0, language));
     };

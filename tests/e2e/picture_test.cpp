@@ -151,8 +151,8 @@ class PictureTest : public ProgramTest {
         const auto region = static_cast<std::size_t>(regions.regionOfCell[r][c]);
         if (seen[region]) continue;
         seen[region] = true;
-        const Colour edge =
-            image.at(grid.x + c * grid.cellWidth + grid.cellWidth / 2, grid.y + r * grid.cellHeight);
+        const Colour edge = image.at(grid.x + c * grid.cellWidth + grid.cellWidth / 2,
+                                     grid.y + r * grid.cellHeight);
         if (edge == kBlack) black.push_back(regions.populations[region]);
         if (edge == kWhite) white.push_back(regions.populations[region]);
       }
@@ -260,8 +260,8 @@ TEST_F(PictureTest, DrawsTheLargestCasesSmallAndRightOnRandomLabellings) {
     column.push_back({strip[0][c]});
     columnLabels.push_back({stripLabels[0][c]});
   }
-  writeFile(at("input.txt"), taskText({big, mixed, strip, column},
-                                      {300, mixedRegions, stripRegions, stripRegions}));
+  writeFile(at("input.txt"),
+            taskText({big, mixed, strip, column}, {300, mixedRegions, stripRegions, stripRegions}));
   writeFile(at("submission.txt"), kSubmissionHeader + "1\n" + rowsText(bigLabels) + "2\n" +
                                       rowsText(mixedLabels) + "3\n" + rowsText(stripLabels) +
                                       "4\n" + rowsText(columnLabels));
@@ -362,10 +362,9 @@ TEST_F(PictureTest, PopulationsStandWhereNoLineCrossesThem) {
   for (int row = 0; row < 2; ++row) {
     // The digits: the dark pixels away from the region's edge, where its marks stand.
     int left = image.width(), right = -1, top = image.height(), bottom = -1;
-    for (int y = grid.y + row * cell + cell / 4 + 2;
-         y < grid.y + (row + 1) * cell - cell / 4 - 2; ++y) {
-      for (int x = grid.x + cell / 4 + 2; x < grid.x + 4 * cell - cell / 4 - 2;
-           ++x) {
+    for (int y = grid.y + row * cell + cell / 4 + 2; y < grid.y + (row + 1) * cell - cell / 4 - 2;
+         ++y) {
+      for (int x = grid.x + cell / 4 + 2; x < grid.x + 4 * cell - cell / 4 - 2; ++x) {
         const Colour c = image.at(x, y);
         if (c.red + c.green + c.blue < 200) {
           left = std::min(left, x), right = std::max(right, x);
@@ -414,8 +413,7 @@ TEST_F(PictureTest, ShowsWhyTheRegionCountIsNotD) {
   EXPECT_GT(hatching(285, 280), 100) << "the split label's rectangle is hatched";
   EXPECT_EQ(hatching(150, 100), 0) << "a whole label's rectangle is not";
   // The speck is ringed: dark pixels on a circle around it, well outside its cell.
-  const int cx = grid.x + 10 * cell + cell / 2,
-            cy = grid.y + 7 * cell + cell / 2;
+  const int cx = grid.x + 10 * cell + cell / 2, cy = grid.y + 7 * cell + cell / 2;
   int ringPixels = 0;
   for (int y = cy - 20; y <= cy + 20; ++y)
     for (int x = cx - 20; x <= cx + 20; ++x)

@@ -12,7 +12,7 @@
 
 // A test that draws with a renderer says so first: where it is not installed (the build found
 // none), the test is skipped, with the reason, never passed.
-#define PELVANO_NEEDS_RENDERER(program, name)                                      \
+#define PELVANO_NEEDS_RENDERER(program, name) \
   if (std::string(program).empty()) GTEST_SKIP() << name << " is not installed"
 
 namespace pelvano::test {
