@@ -12,6 +12,7 @@
 #include "fast/eight_digits.h"
 #include "fast/machine.h"
 #include "fast/one_digit_row.h"
+#include "fast/plain_numbers.h"
 #include "fast/repeated_digits.h"
 #include "platform/line_source.h"
 #include "task/limits.h"
@@ -277,6 +278,21 @@ inline void scanRow(LineSource& source, std::int32_t* out, std::int32_t width,
       return;
     }
     row_scanning::scanRowFromOutOfLine<profile>(source, p, taken, out, width, runningTotal, fail);
+  } else if constexpr (profile.rules.keepsTotal) {
+    // Numbers written plainly are taken at once, and checked together: the first that breaks a
+    // rule is found by the full reading, from the row's start, with its message. A short row
+    // is read in full at once, which costs less than the call.
+    std::int32_t taken = 0;
+    if (width >= kLongRow) {
+      const PlainNumbers plain = takePlainNumbers(p, out, width, source.chunkEnd());
+      if (plain.largest <= static_cast<std::uint32_t>(profile.rules.limit) &&
+          runningTotal + plain.sum <= kMaxTotalPopulation) {
+        runningTotal += plain.sum;
+        taken = plain.taken;
+        p = plain.next;
+      }
+    }
+    row_scanning::scanRowFrom<profile>(source, p, taken, out, width, runningTotal, fail);
   } else {
     row_scanning::scanRowFrom<profile>(source, p, 0, out, width, runningTotal, fail);
   }

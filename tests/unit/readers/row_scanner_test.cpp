@@ -23,14 +23,15 @@ struct Refusal {
 
 // Scans the first line of `bytes`; on success also reads the line after it.
 RowOutcome scan(const std::string& bytes, std::int32_t width, const RowProfile& profile,
-                std::size_t blockSize, std::string* nextLine = nullptr) {
+                std::size_t blockSize, std::string* nextLine = nullptr, std::int64_t total = 0) {
   MemoryByteSource source(bytes);
   LineSource lines(source, blockSize);
   RowOutcome outcome;
   // With the room a label row's scanner may write past the row, as the readers give it.
   outcome.numbers.assign(static_cast<std::size_t>(width + kOneDigitRowOverrun), -1);
-  std::int64_t total = 0;
   try {
+    // As the readers do before a row: its first chunk is read (some cases here have no line).
+    static_cast<void>(lines.atEnd());
     scanRowAs(profile, lines, outcome.numbers.data(), width, total,
               [](RowFailure failure, std::int32_t argument) {
                 throw Refusal{failure, argument};
@@ -151,22 +152,44 @@ TEST(RowScanner, AgreesWithTheBytewiseAlgorithmOnRandomRows) {
 
 // A row whose numbers and line end fall across a block's end at every offset: block sizes of up
 // to 40 bytes, and the row shifted by up to 31 blanks, put each boundary at every position of a
-// 32-byte window.
-TEST(RowScanner, TakesRepeatsAcrossBlockEndsAtEveryOffset) {
-  const std::string row =
-      "123456789 123456789 123456789 42 42\t42 42 7 7 7 0 0 000000000000012 000000000000012 "
-      "12 12";
+// 32-byte window. Labels that repeat, and populations written plainly (1 to 7 digits, one
+// blank between) but for one number of 8 digits, one too large, or a running total that
+// passes its bound within the row: each taken at once or read in full with the same outcome.
+TEST(RowScanner, TakesRowsAcrossBlockEndsAtEveryOffset) {
+  struct Row {
+    RowProfile profile;
+    std::string numbers;
+    std::int64_t total;  // before the row
+  };
+  const std::string plain =
+      "1000000 0 7 0000001 12 999999 5 5 5 65536 1 22 333 4444 55555 666666 1000000 ";
+  const std::vector<Row> rows = {
+      {kLongLabelRows,
+       "123456789 123456789 123456789 42 42\t42 42 7 7 7 0 0 000000000000012 000000000000012 "
+       "12 12",
+       0},
+      {kShortLabelRows,
+       "123456789 123456789 123456789 42 42\t42 42 7 7 7 0 0 000000000000012 000000000000012 "
+       "12 12",
+       0},
+      {kPopulationRows, plain + "0", 0},
+      {kPopulationRows, plain + "00000012", 0},
+      {kPopulationRows, "1 2 3 4 5 6 7 8 9 1000001 " + plain.substr(20), 0},
+      {kPopulationRows, plain + "3", kMaxTotalPopulation - 4000000},
+      {kPopulationRows, plain + "3", kMaxTotalPopulation - 6000000},
+  };
   const std::int32_t width = 18;
-  for (const RowProfile& profile : {kLongLabelRows, kShortLabelRows}) {
-    for (const std::string end : {"\n", "\r\n", " 1\n", "1\n"}) {
+  for (const Row& row : rows) {
+    for (const std::string end : {"\n", "\r\n", " 1\n", "1\n", " \n"}) {
       for (std::size_t shift = 0; shift < 32; shift += 3) {
-        const std::string line = std::string(shift, ' ') + row + end;
-        RowOutcome expected = referenceScan(line.substr(0, line.find('\n')), width, profile);
+        const std::string line = std::string(shift, ' ') + row.numbers + end;
+        RowOutcome expected =
+            referenceScan(line.substr(0, line.find('\n')), width, row.profile, row.total);
         if (expected.refusal) expected.numbers.clear();
         for (std::size_t blockSize = 1; blockSize <= 40; ++blockSize) {
-          const RowOutcome actual = scan(line, width, profile, blockSize);
-          EXPECT_EQ(actual.refusal, expected.refusal) << shift << " in " << blockSize;
-          EXPECT_EQ(actual.numbers, expected.numbers) << shift << " in " << blockSize;
+          const RowOutcome actual = scan(line, width, row.profile, blockSize, nullptr, row.total);
+          EXPECT_EQ(actual.refusal, expected.refusal) << line << shift << " in " << blockSize;
+          EXPECT_EQ(actual.numbers, expected.numbers) << line << shift << " in " << blockSize;
         }
       }
     }
