@@ -13,8 +13,6 @@ namespace pelvano {
 
 struct PlainNumbers {
   std::int32_t taken = 0;      // numbers stored
-  std::uint32_t largest = 0;   // the largest of them
-  std::int64_t sum = 0;        // all of them together
   const char* next = nullptr;  // where the next number, or the row's end, stands
 };
 
@@ -25,11 +23,10 @@ struct PlainNumbers {
 // full reading to go on from there. Reads up to eight bytes from where each number starts.
 [[gnu::noinline]] inline PlainNumbers takePlainNumbers(const char* p, std::int32_t* out,
                                                        std::int32_t count, const char* chunkEnd) {
-  std::uint32_t largest = 0;
-  std::uint64_t sum = 0;
-  std::int32_t j = 0;
+  std::int32_t* const first = out;
+  std::int32_t* const last = out + count - 1;
   // Takes the number at `p` when it is 1 to 7 digits with `after` after them (and, for a line
-  // feed, not at the chunk's sentinel): stored and counted, `p` left on the byte after it.
+  // feed, not at the chunk's sentinel): stored, `p` left on the byte after its digits.
   const auto take = [&](char after) {
     const std::uint64_t word = loadEightBytes(p);
     const std::uint64_t digits = digitValues(word);
@@ -37,22 +34,19 @@ struct PlainNumbers {
     const auto length = static_cast<unsigned>(bit >> 3);
     if (length - 1 >= 7 || static_cast<char>(word >> (bit - 7)) != after) return false;
     if (after == '\n' && p + length == chunkEnd) return false;
-    const auto value = static_cast<std::uint32_t>(leadingDigitsValue(digits, bit));
-    out[j++] = static_cast<std::int32_t>(value);
-    largest = value > largest ? value : largest;
-    sum += value;
+    *out++ = static_cast<std::int32_t>(leadingDigitsValue(digits, bit));
     p += length;
     return true;
   };
-  while (j + 1 < count && take(' '))
+  while (out < last && take(' '))
     ++p;
   // The row's last number: a blank after it, or the row's line feed, left for its reading.
-  if (j + 1 == count && take(' ')) {
+  if (out == last && take(' ')) {
     ++p;
-  } else if (j + 1 == count) {
+  } else if (out == last) {
     take('\n');
   }
-  return {j, largest, static_cast<std::int64_t>(sum), p};
+  return {static_cast<std::int32_t>(out - first), p};
 }
 
 }  // namespace pelvano

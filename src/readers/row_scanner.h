@@ -278,24 +278,42 @@ inline void scanRow(LineSource& source, std::int32_t* out, std::int32_t width,
       return;
     }
     row_scanning::scanRowFromOutOfLine<profile>(source, p, taken, out, width, runningTotal, fail);
-  } else if constexpr (profile.rules.keepsTotal) {
-    // Numbers written plainly are taken at once, and checked together: the first that breaks a
-    // rule is found by the full reading, from the row's start, with its message. A short row
-    // is read in full at once, which costs less than the call.
-    std::int32_t taken = 0;
-    if (width >= kLongRow) {
-      const PlainNumbers plain = takePlainNumbers(p, out, width, source.chunkEnd());
-      if (plain.largest <= static_cast<std::uint32_t>(profile.rules.limit) &&
-          runningTotal + plain.sum <= kMaxTotalPopulation) {
-        runningTotal += plain.sum;
-        taken = plain.taken;
-        p = plain.next;
-      }
-    }
-    row_scanning::scanRowFrom<profile>(source, p, taken, out, width, runningTotal, fail);
   } else {
     row_scanning::scanRowFrom<profile>(source, p, 0, out, width, runningTotal, fail);
   }
+}
+
+// As scanRow<kPopulationRows>, for a row of 16 or more numbers. Numbers written plainly
+// (takePlainNumbers) are taken at once and checked together: the first that breaks a rule is
+// then found by the full reading, from the row's start, with its message. `plainRows` says
+// whether to look for them: it starts true for a grid, and turns false at a row where fewer
+// than half were so written before the chunk's end, as in a file laid out with runs of blanks
+// or tabs, where looking again would cost more than it saves.
+template <class FailureHandler>
+inline void scanLongPopulationRow(LineSource& source, std::int32_t* out, std::int32_t width,
+                                  std::int64_t& runningTotal, bool& plainRows,
+                                  FailureHandler&& fail) {
+  constexpr RowProfile profile = kPopulationRows;
+  const char* p = source.position();
+  std::int32_t taken = 0;
+  if (plainRows) {
+    const PlainNumbers plain = takePlainNumbers(p, out, width, source.chunkEnd());
+    // A row cut short by the chunk's end says nothing of the layout.
+    plainRows = plain.taken >= width / 2 || source.chunkEnd() - plain.next < 16;
+    // The rules on all the numbers taken at once, in a loop the compiler makes a vector one.
+    std::int32_t largest = 0;
+    std::int64_t sum = 0;
+    for (std::int32_t j = 0; j < plain.taken; ++j) {
+      largest = std::max(largest, out[j]);
+      sum += out[j];
+    }
+    if (largest <= profile.rules.limit && runningTotal + sum <= kMaxTotalPopulation) {
+      runningTotal += sum;
+      taken = plain.taken;
+      p = plain.next;
+    }
+  }
+  row_scanning::scanRowFrom<profile>(source, p, taken, out, width, runningTotal, fail);
 }
 
 }  // namespace pelvano

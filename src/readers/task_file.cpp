@@ -116,6 +116,22 @@ constexpr RowCheckCodes kPopulationRowCodes{
   }
 }
 
+// The same for rows of 16 or more numbers, which are looked at first for numbers written
+// plainly.
+[[gnu::noinline]] void readLongPopulationRows(LineSource& file, const PopulationGrid& populations,
+                                              LineCounter& lastLineRead) {
+  std::int64_t total = 0;
+  bool plainRows = true;
+  for (std::int32_t y = 1; y <= populations.height(); ++y) {
+    ++lastLineRead;
+    if (file.atEnd()) failCheck(77, "manjka " + decimal(y) + ". vrstica mreze");
+    scanLongPopulationRow(file, populations.row(y - 1), populations.width(), total, plainRows,
+                          [&](RowFailure failure, std::int32_t argument) {
+                            failPopulationRow(failure, argument, y);
+                          });
+  }
+}
+
 }  // namespace
 
 void readTestCase(LineSource& file, LineCounter& lastLineRead, CellArena& cells,
@@ -125,7 +141,11 @@ void readTestCase(LineSource& file, LineCounter& lastLineRead, CellArena& cells,
   readCaseLine(file, ++lastLineRead, storage, testCase);
   testCase.populations = PopulationGrid(
       cells.allocate(PopulationGrid::cellCount(testCase.w, testCase.h)), testCase.w, testCase.h);
-  readPopulationRows(file, testCase.populations, lastLineRead);
+  if (testCase.w >= kLongRow) {
+    readLongPopulationRows(file, testCase.populations, lastLineRead);
+  } else {
+    readPopulationRows(file, testCase.populations, lastLineRead);
+  }
 }
 
 Task readTaskFile(LineSource& file) {

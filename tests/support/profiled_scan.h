@@ -11,7 +11,10 @@ namespace pelvano::test {
 template <class FailureHandler>
 void scanRowAs(const RowProfile& profile, LineSource& source, std::int32_t* out, std::int32_t width,
                std::int64_t& runningTotal, FailureHandler&& fail) {
-  if (profile.rules.keepsTotal) {
+  if (profile.rules.keepsTotal && width >= kLongRow) {
+    bool plainRows = true;
+    scanLongPopulationRow(source, out, width, runningTotal, plainRows, fail);
+  } else if (profile.rules.keepsTotal) {
     scanRow<kPopulationRows>(source, out, width, runningTotal, fail);
   } else if (profile.repeatsOften) {
     scanRow<kLongLabelRows>(source, out, width, runningTotal, fail);

@@ -173,6 +173,8 @@ TEST(RowScanner, TakesRowsAcrossBlockEndsAtEveryOffset) {
        "12 12",
        0},
       {kPopulationRows, plain + "0", 0},
+      {kPopulationRows, "999999 0 7 0000001 12 99999 5 5 5 65536 1 22 333 4444 55555 666666 8 9",
+       0},
       {kPopulationRows, plain + "00000012", 0},
       {kPopulationRows, "1 2 3 4 5 6 7 8 9 1000001 " + plain.substr(20), 0},
       {kPopulationRows, plain + "3", kMaxTotalPopulation - 4000000},
