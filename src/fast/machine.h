@@ -7,6 +7,7 @@
 
 #include "fast/blank_run.h"
 #include "fast/bytes_match.h"
+#include "fast/plain_window.h"
 #include "fast/row_bytes.h"
 #include "fast/sse2.h"
 
@@ -17,11 +18,13 @@ namespace one_digit_row {
 using MachineRowBytes = VectorRowBytes;
 }  // namespace one_digit_row
 using LeadingBytesMatch = bytes_match::VectorBytesMatch;
+using MachinePlainWindow = plain_window::VectorPlainWindow;
 #else
 namespace one_digit_row {
 using MachineRowBytes = WordRowBytes;
 }  // namespace one_digit_row
 using LeadingBytesMatch = bytes_match::WordBytesMatch;
+using MachinePlainWindow = plain_window::WordPlainWindow;
 #endif
 
 // How many bytes at `p` are blanks or tabs before any other byte, up to a whole window of them

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "fast/plain_window.h"
 #include "fast/row_bytes.h"
 
 namespace pelvano {
@@ -83,6 +84,69 @@ class VectorBytesMatch {
   std::uint32_t mask_;
 };
 }  // namespace bytes_match
+
+namespace plain_window {
+
+// The same, sixteen bytes compared at once, and two numbers converted in one vector.
+struct VectorPlainWindow {
+  static WindowMasks masksAt(const char* p) {
+    // Most windows hold digits and blanks only: their blanks are all that is to be found.
+    std::uint64_t blanks = 0;
+    __m128i plain = _mm_set1_epi8(-1);
+    for (int k = 0; k < kWindow / 16; ++k) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
+      // A digit less '0' is at most 9, and no other byte is.
+      const __m128i offsets = _mm_sub_epi8(bytes, _mm_set1_epi8('0'));
+      const __m128i digits = _mm_cmpeq_epi8(_mm_min_epu8(offsets, _mm_set1_epi8(9)), offsets);
+      const __m128i found = _mm_cmpeq_epi8(bytes, _mm_set1_epi8(' '));
+      plain = _mm_and_si128(plain, _mm_or_si128(digits, found));
+      blanks |= std::uint64_t{static_cast<std::uint32_t>(_mm_movemask_epi8(found))} << (16 * k);
+    }
+    if (_mm_movemask_epi8(plain) == 0xFFFF) [[likely]] {
+      return {~blanks, blanks, 0};
+    }
+    // A window with the line's end, or with any other byte, is looked at byte kind by kind.
+    return WordPlainWindow::masksAt(p);
+  }
+  static std::uint64_t sameBytes(const char* a, const char* b) {
+    std::uint64_t same = 0;
+    for (int k = 0; k < kWindow / 16; ++k) {
+      const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + 16 * k));
+      const __m128i there = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + 16 * k));
+      same |=
+          std::uint64_t{static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(here, there)))}
+          << (16 * k);
+    }
+    return same;
+  }
+  static void convert(const std::uint64_t* words, std::int32_t count, std::int32_t* out) {
+    std::int32_t i = 0;
+    for (; i + 4 <= count; i += 4) {
+      const __m128 low = _mm_castsi128_ps(valuesOfTwo(words + i));
+      const __m128 high = _mm_castsi128_ps(valuesOfTwo(words + i + 2));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i),
+                       _mm_castps_si128(_mm_shuffle_ps(low, high, _MM_SHUFFLE(2, 0, 2, 0))));
+    }
+    for (; i < count; ++i)
+      out[i] = numberValue(words[i]);
+  }
+
+ private:
+  // The values of two numbers, each in the low half of its 64 bits.
+  static __m128i valuesOfTwo(const std::uint64_t* words) {
+    const __m128i digits = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(words)),
+                                         _mm_set1_epi8(0x0F));
+    // Each two digits, the first the lower byte: first * 10 + second, in 16 bits.
+    const __m128i pairs = _mm_add_epi16(
+        _mm_mullo_epi16(_mm_and_si128(digits, _mm_set1_epi16(0x00FF)), _mm_set1_epi16(10)),
+        _mm_srli_epi16(digits, 8));
+    // Each two pairs: first * 100 + second, in 32 bits.
+    const __m128i quads = _mm_madd_epi16(pairs, _mm_set1_epi32(0x00010064));
+    // Each number's two: first * 10000 + second.
+    return _mm_add_epi64(_mm_mul_epu32(quads, _mm_set1_epi64x(10000)), _mm_srli_epi64(quads, 32));
+  }
+};
+}  // namespace plain_window
 
 }  // namespace pelvano
 

@@ -198,7 +198,8 @@ inline void scanRowFrom(LineSource& source, const char* p, std::int32_t j, std::
   for (; j < width; ++j) {
     skipToNumber(source, p, j, irregular, fail);
     if (profile.repeatsOften) {
-      const std::int32_t taken = last.takeRepeats(p, out + j, width - j, source.chunkEnd());
+      const std::int32_t taken =
+          last.takeRepeats(p, out + j, width - j, source.chunkEnd(), !irregular);
       if (taken > 0) {
         j += taken - 1;
         continue;
@@ -299,7 +300,7 @@ inline void scanLongPopulationRow(LineSource& source, std::int32_t* out, std::in
   if (plainRows) {
     const PlainNumbers plain = takePlainNumbers(p, out, width, source.chunkEnd());
     // A row cut short by the chunk's end says nothing of the layout.
-    plainRows = plain.taken >= width / 2 || source.chunkEnd() - plain.next < 16;
+    plainRows = plain.taken >= width / 2 || source.chunkEnd() - plain.next < plain_window::kWindow;
     // The rules on all the numbers taken at once, in a loop the compiler makes a vector one.
     std::int32_t largest = 0;
     std::int64_t sum = 0;

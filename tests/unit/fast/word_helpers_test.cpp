@@ -2,6 +2,7 @@
 // byte-by-byte statements, at every offset of a buffer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <random>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include "fast/blank_run.h"
 #include "fast/one_digit_row.h"
+#include "fast/plain_window.h"
 #include "readers/row_scanner.h"
 
 namespace pelvano::test {
@@ -116,6 +118,69 @@ TEST(WordHelpers, FindOneDigitRowBytesAsTheBytesSay) {
 #endif
       }
     }
+  }
+}
+
+// A window's bytes and the bytes a window apart, as the plain numbers and the copies of a label
+// see them, each way they are built: every byte value at every position, among digits and
+// blanks.
+TEST(WordHelpers, FindWindowBytesAsTheBytesSay) {
+  using plain_window::kWindow;
+  std::string bytes(2 * kWindow + 8, ' ');
+  for (int value = 0; value < 256; ++value) {
+    for (std::size_t at = 0; at < kWindow; at += value % 7 + 1) {
+      for (std::size_t k = 0; k < bytes.size(); ++k)
+        bytes[k] = k % 5 == 4 ? ' ' : static_cast<char>('0' + k % 10);
+      bytes[at] = static_cast<char>(value);
+      plain_window::WindowMasks expected{0, 0, 0};
+      std::uint64_t same = 0;
+      for (std::size_t k = 0; k < kWindow; ++k) {
+        const std::uint64_t bit = std::uint64_t{1} << k;
+        if (bytes[k] >= '0' && bytes[k] <= '9') expected.digits |= bit;
+        if (bytes[k] == ' ') expected.blanks |= bit;
+        if (bytes[k] == '\n') expected.lineFeeds |= bit;
+        if (bytes[k] == bytes[k + 5]) same |= bit;
+      }
+      const auto masksAre = [&](const plain_window::WindowMasks& masks) {
+        EXPECT_EQ(masks.digits, expected.digits) << value << " at " << at;
+        EXPECT_EQ(masks.blanks, expected.blanks) << value << " at " << at;
+        EXPECT_EQ(masks.lineFeeds, expected.lineFeeds) << value << " at " << at;
+      };
+      masksAre(plain_window::WordPlainWindow::masksAt(bytes.data()));
+      EXPECT_EQ(plain_window::WordPlainWindow::sameBytes(bytes.data(), bytes.data() + 5), same);
+#if defined(__SSE2__)
+      masksAre(plain_window::VectorPlainWindow::masksAt(bytes.data()));
+      EXPECT_EQ(plain_window::VectorPlainWindow::sameBytes(bytes.data(), bytes.data() + 5), same);
+#endif
+    }
+  }
+}
+
+// Numbers of 1 to 7 digits, as the window keeps them (digits at the word's top, zero bytes
+// below), converted together in every count, each way.
+TEST(WordHelpers, ConvertNumbersOfUpToSevenDigits) {
+  std::mt19937 random(7);
+  std::vector<std::uint64_t> words;
+  std::vector<std::int32_t> expected;
+  for (int i = 0; i < 11; ++i) {
+    const std::string digits = i < 2 ? std::string(i == 0 ? 1 : 7, i == 0 ? '0' : '9')
+                                     : std::to_string(random() % kPowersOfTen[1 + random() % 7]);
+    std::uint64_t word = 0;
+    for (const char digit : digits)
+      word = word >> 8 | std::uint64_t{static_cast<unsigned char>(digit)} << 56;
+    words.push_back(word);
+    expected.push_back(std::stoi(digits));
+  }
+  for (std::int32_t count = 0; count <= 11; ++count) {
+    const std::vector<std::int32_t> wanted(expected.begin(), expected.begin() + count);
+    std::vector<std::int32_t> values(static_cast<std::size_t>(count), -1);
+    plain_window::WordPlainWindow::convert(words.data(), count, values.data());
+    EXPECT_EQ(values, wanted) << count;
+#if defined(__SSE2__)
+    std::fill(values.begin(), values.end(), -1);
+    plain_window::VectorPlainWindow::convert(words.data(), count, values.data());
+    EXPECT_EQ(values, wanted) << count;
+#endif
   }
 }
 

@@ -150,11 +150,44 @@ TEST(RowScanner, AgreesWithTheBytewiseAlgorithmOnRandomRows) {
   }
 }
 
+// Long rows written plainly but for one fault at a random place (a stray byte, a second blank,
+// a number of 8 or more digits or beyond the limit, a line too short or too long), and labels
+// in runs: the windows of 64 bytes, and the copies of a label found a window at a time, end
+// where the bytewise reading says, in blocks that end anywhere in a window.
+TEST(RowScanner, AgreesWithTheBytewiseAlgorithmOnLongPlainRows) {
+  std::mt19937 random(25);
+  const std::string faults[] = {"x", " ", "\t", "\r", "12345678", "1000001", "99999999999", "\n"};
+  for (int round = 0; round < 4000; ++round) {
+    const std::int32_t width = 16 + static_cast<std::int32_t>(random() % 40);
+    std::string line;
+    std::string number = "1";
+    for (std::int32_t j = 0; j < width; ++j) {
+      // Runs of one number, as labels stand, or a new number of 1 to 7 digits.
+      if (random() % 4 == 0) number = std::to_string(random() % kPowersOfTen[1 + random() % 7]);
+      line += number + (j + 1 < width ? " " : "");
+    }
+    const std::size_t at = random() % (line.size() + 1);
+    if (random() % 4 != 0) line.insert(at, faults[random() % std::size(faults)]);
+    if (random() % 8 == 0) line += " 7";
+    const RowProfile& profile = random() % 2 ? kLongLabelRows : kPopulationRows;
+    RowOutcome expected = referenceScan(line.substr(0, line.find('\n')), width, profile);
+    if (expected.refusal) expected.numbers.clear();
+    for (const std::size_t blockSize :
+         {std::size_t{64}, std::size_t{100}, std::size_t{131}, LineSource::kDefaultChunkSize}) {
+      const RowOutcome actual = scan(line + "\n", width, profile, blockSize);
+      EXPECT_EQ(actual.refusal, expected.refusal) << line << " in " << blockSize;
+      EXPECT_EQ(actual.numbers, expected.numbers) << line << " in " << blockSize;
+    }
+  }
+}
+
 // A row whose numbers and line end fall across a block's end at every offset: block sizes of up
 // to 40 bytes, and the row shifted by up to 31 blanks, put each boundary at every position of a
-// 32-byte window. Labels that repeat, and populations written plainly (1 to 7 digits, one
-// blank between) but for one number of 8 digits, one too large, or a running total that
-// passes its bound within the row: each taken at once or read in full with the same outcome.
+// 32-byte window; in blocks of 64 bytes and more, the numbers are looked at a window of 64 at
+// a time, and the fault at every position of one. Labels that repeat, and populations written
+// plainly (1 to 7 digits, one blank between) but for one number of 8 digits, one too large,
+// or a running total that passes its bound within the row: each taken at once or read in full
+// with the same outcome.
 TEST(RowScanner, TakesRowsAcrossBlockEndsAtEveryOffset) {
   struct Row {
     RowProfile profile;
@@ -172,6 +205,8 @@ TEST(RowScanner, TakesRowsAcrossBlockEndsAtEveryOffset) {
        "123456789 123456789 123456789 42 42\t42 42 7 7 7 0 0 000000000000012 000000000000012 "
        "12 12",
        0},
+      {kLongLabelRows, "5 5 5 5 5 5 17 17 17 17 17 17 17 17 17 17 17 17", 0},
+      {kLongLabelRows, "3 31 31 31 31 31 31 31 31 31 31 31 31  31 31 31 31 31", 0},
       {kPopulationRows, plain + "0", 0},
       {kPopulationRows, "999999 0 7 0000001 12 99999 5 5 5 65536 1 22 333 4444 55555 666666 8 9",
        0},
@@ -188,7 +223,7 @@ TEST(RowScanner, TakesRowsAcrossBlockEndsAtEveryOffset) {
         RowOutcome expected =
             referenceScan(line.substr(0, line.find('\n')), width, row.profile, row.total);
         if (expected.refusal) expected.numbers.clear();
-        for (std::size_t blockSize = 1; blockSize <= 40; ++blockSize) {
+        for (std::size_t blockSize = 1; blockSize <= 160; blockSize += blockSize < 40 ? 1 : 7) {
           const RowOutcome actual = scan(line, width, row.profile, blockSize, nullptr, row.total);
           EXPECT_EQ(actual.refusal, expected.refusal) << line << shift << " in " << blockSize;
           EXPECT_EQ(actual.numbers, expected.numbers) << line << shift << " in " << blockSize;
