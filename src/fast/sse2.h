@@ -122,28 +122,27 @@ struct VectorPlainWindow {
   static void convert(const std::uint64_t* words, std::int32_t count, std::int32_t* out) {
     std::int32_t i = 0;
     for (; i + 4 <= count; i += 4) {
-      const __m128 low = _mm_castsi128_ps(valuesOfTwo(words + i));
-      const __m128 high = _mm_castsi128_ps(valuesOfTwo(words + i + 2));
+      // Each number's two halves of four digits, ten thousands and units, in 16 bits each.
+      const __m128i halves =
+          _mm_packs_epi32(fourDigitGroups(words + i), fourDigitGroups(words + i + 2));
       _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i),
-                       _mm_castps_si128(_mm_shuffle_ps(low, high, _MM_SHUFFLE(2, 0, 2, 0))));
+                       _mm_madd_epi16(halves, _mm_set1_epi32(0x0001'2710)));
     }
     for (; i < count; ++i)
       out[i] = numberValue(words[i]);
   }
 
  private:
-  // The values of two numbers, each in the low half of its 64 bits.
-  static __m128i valuesOfTwo(const std::uint64_t* words) {
+  // Two numbers' digits in groups of four, each group's value in 32 bits, the first group of
+  // a number the more significant.
+  static __m128i fourDigitGroups(const std::uint64_t* words) {
     const __m128i digits = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(words)),
                                          _mm_set1_epi8(0x0F));
-    // Each two digits, the first the lower byte: first * 10 + second, in 16 bits.
-    const __m128i pairs = _mm_add_epi16(
-        _mm_mullo_epi16(_mm_and_si128(digits, _mm_set1_epi16(0x00FF)), _mm_set1_epi16(10)),
-        _mm_srli_epi16(digits, 8));
-    // Each two pairs: first * 100 + second, in 32 bits.
-    const __m128i quads = _mm_madd_epi16(pairs, _mm_set1_epi32(0x00010064));
-    // Each number's two: first * 10000 + second.
-    return _mm_add_epi64(_mm_mul_epu32(quads, _mm_set1_epi64x(10000)), _mm_srli_epi64(quads, 32));
+    // A pair of digits a, b (a the lower byte) times 0x0A01 is a + 256 * (10 * a + b) in 16
+    // bits: its high byte is the pair's value.
+    const __m128i pairs = _mm_srli_epi16(_mm_mullo_epi16(digits, _mm_set1_epi16(0x0A01)), 8);
+    // Each two pairs: first * 100 + second.
+    return _mm_madd_epi16(pairs, _mm_set1_epi32(0x0001'0064));
   }
 };
 }  // namespace plain_window

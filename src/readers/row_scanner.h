@@ -302,11 +302,14 @@ inline void scanLongPopulationRow(LineSource& source, std::int32_t* out, std::in
     // A row cut short by the chunk's end says nothing of the layout.
     plainRows = plain.taken >= width / 2 || source.chunkEnd() - plain.next < plain_window::kWindow;
     // The rules on all the numbers taken at once, in a loop the compiler makes a vector one.
+    // Numbers of at most 7 digits in a row of at most kMaxSide sum to less than 2^32.
+    static_assert(std::uint64_t{kMaxSide} * (kPowersOfTen[7] - 1) <=
+                  std::numeric_limits<std::uint32_t>::max());
     std::int32_t largest = 0;
-    std::int64_t sum = 0;
+    std::uint32_t sum = 0;
     for (std::int32_t j = 0; j < plain.taken; ++j) {
       largest = std::max(largest, out[j]);
-      sum += out[j];
+      sum += static_cast<std::uint32_t>(out[j]);
     }
     if (largest <= profile.rules.limit && runningTotal + sum <= kMaxTotalPopulation) {
       runningTotal += sum;
