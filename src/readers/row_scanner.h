@@ -10,6 +10,7 @@
 
 #include "fast/byte_kind.h"
 #include "fast/eight_digits.h"
+#include "fast/label_runs.h"
 #include "fast/machine.h"
 #include "fast/one_digit_row.h"
 #include "fast/plain_numbers.h"
@@ -273,10 +274,15 @@ inline void scanRow(LineSource& source, std::int32_t* out, std::int32_t width,
                 "one-digit numbers are taken without a total");
   const char* p = source.position();
   if constexpr (profile.oneDigitOften) {
-    const std::int32_t taken = takeOneDigitRow(p, out, width, source.chunkEnd());
+    std::int32_t taken = takeOneDigitRow(p, out, width, source.chunkEnd());
     if (taken == width) {
       source.setPosition(p);
       return;
+    }
+    if constexpr (profile.repeatsOften) {
+      const PlainNumbers runs = takeLabelRuns(p, out + taken, width - taken, source.chunkEnd());
+      taken += runs.taken;
+      p = runs.next;
     }
     row_scanning::scanRowFromOutOfLine<profile>(source, p, taken, out, width, runningTotal, fail);
   } else {
