@@ -49,6 +49,7 @@ PlainNumbers takeLabelRunsIn(const char* p, std::int32_t* out, std::int32_t coun
     const PlainLabel label = plainLabelAt(p);
     if (label.length == 0) break;
     const char after = p[label.length];
+    const std::int64_t period = label.length + 1;
     if (after != ' ') {
       // The row's last number may end at the line feed, which is left for the row's reading.
       if (after == '\n' && end - out == 1) {
@@ -58,7 +59,6 @@ PlainNumbers takeLabelRunsIn(const char* p, std::int32_t* out, std::int32_t coun
       break;
     }
     // The copies after the first: where the bytes equal those one copy before.
-    const std::int64_t period = label.length + 1;
     const int same = std::countr_one(Window::sameBytes(p, p + period));
     const std::int64_t copies = std::min<std::int64_t>(1 + same / period, end - out);
     std::fill_n(out, copies, label.value);

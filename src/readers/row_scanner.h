@@ -199,8 +199,7 @@ inline void scanRowFrom(LineSource& source, const char* p, std::int32_t j, std::
   for (; j < width; ++j) {
     skipToNumber(source, p, j, irregular, fail);
     if (profile.repeatsOften) {
-      const std::int32_t taken =
-          last.takeRepeats(p, out + j, width - j, source.chunkEnd(), !irregular);
+      const std::int32_t taken = last.takeRepeats(p, out + j, width - j, source.chunkEnd());
       if (taken > 0) {
         j += taken - 1;
         continue;
@@ -274,20 +273,39 @@ inline void scanRow(LineSource& source, std::int32_t* out, std::int32_t width,
                 "one-digit numbers are taken without a total");
   const char* p = source.position();
   if constexpr (profile.oneDigitOften) {
-    std::int32_t taken = takeOneDigitRow(p, out, width, source.chunkEnd());
+    const std::int32_t taken = takeOneDigitRow(p, out, width, source.chunkEnd());
     if (taken == width) {
       source.setPosition(p);
       return;
-    }
-    if constexpr (profile.repeatsOften) {
-      const PlainNumbers runs = takeLabelRuns(p, out + taken, width - taken, source.chunkEnd());
-      taken += runs.taken;
-      p = runs.next;
     }
     row_scanning::scanRowFromOutOfLine<profile>(source, p, taken, out, width, runningTotal, fail);
   } else {
     row_scanning::scanRowFrom<profile>(source, p, 0, out, width, runningTotal, fail);
   }
+}
+
+// As scanRow<kLongLabelRows>, with the labels' runs taken a run at a time (takeLabelRuns) where
+// they are written plainly; the rest of the row, from the first label otherwise written, is
+// read in full. `plainRows` says whether to look for runs, as scanLongPopulationRow's does.
+template <class FailureHandler>
+inline void scanLongLabelRow(LineSource& source, std::int32_t* out, std::int32_t width,
+                             bool& plainRows, FailureHandler&& fail) {
+  constexpr RowProfile profile = kLongLabelRows;
+  const char* p = source.position();
+  std::int32_t taken = takeOneDigitRow(p, out, width, source.chunkEnd());
+  if (taken == width) {
+    source.setPosition(p);
+    return;
+  }
+  if (plainRows) {
+    const PlainNumbers runs = takeLabelRuns(p, out + taken, width - taken, source.chunkEnd());
+    plainRows =
+        runs.taken >= (width - taken) / 2 || source.chunkEnd() - runs.next < plain_window::kWindow;
+    taken += runs.taken;
+    p = runs.next;
+  }
+  std::int64_t noTotal = 0;
+  row_scanning::scanRowFromOutOfLine<profile>(source, p, taken, out, width, noTotal, fail);
 }
 
 // As scanRow<kPopulationRows>, for a row of 16 or more numbers. Numbers written plainly

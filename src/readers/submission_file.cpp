@@ -37,9 +37,14 @@ void readLabelRows(LineSource& file, LineCounter& nextLine, const LabelGrid& gri
   const auto fail = [&](RowFailure failure, std::int32_t argument) {
     failLabelRow(failure, argument, nextLine, y);
   };
+  bool plainRows = true;
   for (std::int32_t* row = grid.row(0); y <= grid.height(); ++y, row += grid.stride()) {
     if (file.atEnd()) failCheck(155, "manjka " + decimal(nextLine) + ". vrstica mreze");
-    scanRow<profile>(file, row, w, unusedTotal, fail);
+    if constexpr (profile.repeatsOften) {
+      scanLongLabelRow(file, row, w, plainRows, fail);
+    } else {
+      scanRow<profile>(file, row, w, unusedTotal, fail);
+    }
     row[w] = kRowEnd;
     ++nextLine;
     arrangement.setRowsRead(y);

@@ -17,7 +17,8 @@ void scanRowAs(const RowProfile& profile, LineSource& source, std::int32_t* out,
   } else if (profile.rules.keepsTotal) {
     scanRow<kPopulationRows>(source, out, width, runningTotal, fail);
   } else if (profile.repeatsOften) {
-    scanRow<kLongLabelRows>(source, out, width, runningTotal, fail);
+    bool plainRows = true;
+    scanLongLabelRow(source, out, width, plainRows, fail);
   } else {
     scanRow<kShortLabelRows>(source, out, width, runningTotal, fail);
   }
