@@ -289,7 +289,7 @@ inline void scanRow(LineSource& source, std::int32_t* out, std::int32_t width,
 // read in full. `plainRows` says whether to look for runs, as scanLongPopulationRow's does.
 template <class FailureHandler>
 inline void scanLongLabelRow(LineSource& source, std::int32_t* out, std::int32_t width,
-                             bool& plainRows, FailureHandler&& fail) {
+                             std::int64_t& runningTotal, bool& plainRows, FailureHandler&& fail) {
   constexpr RowProfile profile = kLongLabelRows;
   const char* p = source.position();
   std::int32_t taken = takeOneDigitRow(p, out, width, source.chunkEnd());
@@ -304,8 +304,7 @@ inline void scanLongLabelRow(LineSource& source, std::int32_t* out, std::int32_t
     taken += runs.taken;
     p = runs.next;
   }
-  std::int64_t noTotal = 0;
-  row_scanning::scanRowFromOutOfLine<profile>(source, p, taken, out, width, noTotal, fail);
+  row_scanning::scanRowFromOutOfLine<profile>(source, p, taken, out, width, runningTotal, fail);
 }
 
 // As scanRow<kPopulationRows>, for a row of 16 or more numbers. Numbers written plainly

@@ -41,7 +41,7 @@ void readLabelRows(LineSource& file, LineCounter& nextLine, const LabelGrid& gri
   for (std::int32_t* row = grid.row(0); y <= grid.height(); ++y, row += grid.stride()) {
     if (file.atEnd()) failCheck(155, "manjka " + decimal(nextLine) + ". vrstica mreze");
     if constexpr (profile.repeatsOften) {
-      scanLongLabelRow(file, row, w, plainRows, fail);
+      scanLongLabelRow(file, row, w, unusedTotal, plainRows, fail);
     } else {
       scanRow<profile>(file, row, w, unusedTotal, fail);
     }

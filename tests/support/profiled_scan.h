@@ -18,7 +18,7 @@ void scanRowAs(const RowProfile& profile, LineSource& source, std::int32_t* out,
     scanRow<kPopulationRows>(source, out, width, runningTotal, fail);
   } else if (profile.repeatsOften) {
     bool plainRows = true;
-    scanLongLabelRow(source, out, width, plainRows, fail);
+    scanLongLabelRow(source, out, width, runningTotal, plainRows, fail);
   } else {
     scanRow<kShortLabelRows>(source, out, width, runningTotal, fail);
   }
