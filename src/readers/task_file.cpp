@@ -101,18 +101,53 @@ constexpr RowCheckCodes kPopulationRowCodes{
             gridRowPlace(row) + rowFailureWords(failure, argument));
 }
 
-// The grid's h rows, with the case's running total. Kept out of line, so that the scanning
-// loop has the registers to itself.
+// Whether the short row at the file's position is written plainly (readPlainNumbers) and keeps
+// the rules; then it is stored in `row` and consumed, and `total` grows by it. Otherwise the
+// position stays, for the full reading to find what it finds.
+bool takePlainPopulationRow(LineSource& file, std::int32_t* row, std::int32_t width,
+                            std::int64_t& total) {
+  const char* const start = file.position();
+  if (!readPlainNumbers(file, row, width)) return false;
+  std::int64_t sum = 0;
+  bool tooLarge = false;
+  for (std::int32_t j = 0; j < width; ++j) {
+    tooLarge |= row[j] > kMaxPopulation;
+    sum += row[j];
+  }
+  if (tooLarge || total + sum > kMaxTotalPopulation) {
+    file.setPosition(start);  // the line lay inside the chunk: its bytes are still there
+    return false;
+  }
+  total += sum;
+  return true;
+}
+
+// The grid's rows from row `y` on, with the case's running total so far. Kept out of line, so
+// that the scanning loop has the registers to itself.
 [[gnu::noinline]] void readPopulationRows(LineSource& file, const PopulationGrid& populations,
-                                          LineCounter& lastLineRead) {
-  std::int64_t total = 0;
-  for (std::int32_t y = 1; y <= populations.height(); ++y) {
+                                          LineCounter& lastLineRead, std::int32_t y,
+                                          std::int64_t total) {
+  for (; y <= populations.height(); ++y) {
     ++lastLineRead;
     if (file.atEnd()) failCheck(77, "manjka " + decimal(y) + ". vrstica mreze");
     scanRow<kPopulationRows>(file, populations.row(y - 1), populations.width(), total,
                              [&](RowFailure failure, std::int32_t argument) {
                                failPopulationRow(failure, argument, y);
                              });
+  }
+}
+
+// The grid's h rows of under 16 numbers: taken whole while they are written plainly, as most
+// are, and read in full from the first that is not.
+void readShortPopulationRows(LineSource& file, const PopulationGrid& populations,
+                             LineCounter& lastLineRead) {
+  std::int64_t total = 0;
+  for (std::int32_t y = 1; y <= populations.height(); ++y) {
+    if (!takePlainPopulationRow(file, populations.row(y - 1), populations.width(), total)) {
+      readPopulationRows(file, populations, lastLineRead, y, total);
+      return;
+    }
+    ++lastLineRead;
   }
 }
 
@@ -144,7 +179,7 @@ void readTestCase(LineSource& file, LineCounter& lastLineRead, CellArena& cells,
   if (testCase.w >= kLongRow) {
     readLongPopulationRows(file, testCase.populations, lastLineRead);
   } else {
-    readPopulationRows(file, testCase.populations, lastLineRead);
+    readShortPopulationRows(file, testCase.populations, lastLineRead);
   }
 }
 
