@@ -10,8 +10,12 @@
 //                irregular shapes and sizes far apart, labelled 1 to 300 as most
 //                contestants label them
 //   mixed        the same regions under labels of 1 to 9 digits, lengths mixed
+//   small-grown  20,000 small cases (sides 2 to 20, 1 to 12 regions), each answered once by
+//                grown regions labelled 1 on
+//   blocks-grown 20 such cases answered by 100,000 blocks of grown regions
 //   contest      the standard task and 200 submissions of 3 to 5 blocks each, in
 //                submissions/, some failing a check
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -148,11 +152,12 @@ void writeContest(const fs::path& folder, int count) {
   }
 }
 
-// Each cell's region: `regions` seeds at random cells, each growing into a random cell of its
-// frontier in turn, chosen with a weight of its own (so sizes end far apart), until the grid
-// is full. Every region is connected, so there are exactly `regions` of them.
-std::vector<int> grownRegions(int side, int regions, std::mt19937& random) {
-  const int cells = side * side;
+// Each cell's region in a grid of `width` by `height`, row by row: `regions` seeds at random
+// cells, each growing into a random cell of its frontier in turn, chosen with a weight of its own
+// (so sizes end far apart), until the grid is full. Every region is connected, so there are exactly
+// `regions` of them.
+std::vector<int> grownRegions(int width, int height, int regions, std::mt19937& random) {
+  const int cells = width * height;
   std::vector<int> owner(static_cast<std::size_t>(cells), -1);
   std::vector<std::vector<int>> frontier(static_cast<std::size_t>(regions));
   std::vector<double> weights;
@@ -164,13 +169,13 @@ std::vector<int> grownRegions(int side, int regions, std::mt19937& random) {
   const auto claim = [&](int cell, int region) {
     owner[static_cast<std::size_t>(cell)] = region;
     ++claimed;
-    const int row = cell / side;
-    const int column = cell % side;
+    const int row = cell / width;
+    const int column = cell % width;
     auto& edge = frontier[static_cast<std::size_t>(region)];
-    if (row > 0) edge.push_back(cell - side);
-    if (row + 1 < side) edge.push_back(cell + side);
+    if (row > 0) edge.push_back(cell - width);
+    if (row + 1 < height) edge.push_back(cell + width);
     if (column > 0) edge.push_back(cell - 1);
-    if (column + 1 < side) edge.push_back(cell + 1);
+    if (column + 1 < width) edge.push_back(cell + 1);
   };
   for (int r = 0; r < regions;) {
     const int cell = static_cast<int>(random() % static_cast<unsigned>(cells));
@@ -194,10 +199,10 @@ std::vector<int> grownRegions(int side, int regions, std::mt19937& random) {
   while (claimed < cells) {
     for (int cell = 0; cell < cells; ++cell) {
       if (owner[static_cast<std::size_t>(cell)] >= 0) continue;
-      const int row = cell / side;
-      const int column = cell % side;
-      const int neighbours[4] = {row > 0 ? cell - side : -1, row + 1 < side ? cell + side : -1,
-                                 column > 0 ? cell - 1 : -1, column + 1 < side ? cell + 1 : -1};
+      const int row = cell / width;
+      const int column = cell % width;
+      const int neighbours[4] = {row > 0 ? cell - width : -1, row + 1 < height ? cell + width : -1,
+                                 column > 0 ? cell - 1 : -1, column + 1 < width ? cell + 1 : -1};
       for (const int next : neighbours) {
         if (next >= 0 && owner[static_cast<std::size_t>(next)] >= 0) {
           owner[static_cast<std::size_t>(cell)] = owner[static_cast<std::size_t>(next)];
@@ -217,7 +222,7 @@ void writeGrown(const fs::path& folder, bool mixed) {
   std::mt19937 random(mixed ? 4242 : 2424);
   std::string answer = workload.header;
   for (int k = 1; k <= 30; ++k) {
-    const std::vector<int> owner = grownRegions(300, 300, random);
+    const std::vector<int> owner = grownRegions(300, 300, 300, random);
     // Labels 1 to 300, or distinct numbers of a random length from 1 to 9 digits.
     std::vector<std::string> labels;
     std::set<std::string> taken;
@@ -277,6 +282,82 @@ void writeManyCases(const fs::path& folder, int cases) {
   writeFile(folder / "submission.txt", answer);
 }
 
+// A small case of random sides and region count, with random populations.
+struct SmallCase {
+  int width;
+  int height;
+  int regions;
+};
+
+SmallCase smallCase(std::mt19937& random) {
+  const int width = 2 + static_cast<int>(random() % 19);
+  const int height = 2 + static_cast<int>(random() % 19);
+  const int regions =
+      1 + static_cast<int>(random() % static_cast<unsigned>(std::min(12, width * height)));
+  return {width, height, regions};
+}
+
+void appendCase(std::string& task, int number, const SmallCase& small, std::mt19937& random) {
+  task += '\n' + std::to_string(number) + ' ' + std::to_string(small.width) + ' ' +
+          std::to_string(small.height) + ' ' + std::to_string(small.regions) + '\n';
+  for (int row = 0; row < small.height; ++row) {
+    for (int column = 0; column < small.width; ++column) {
+      if (column > 0) task += ' ';
+      task += std::to_string(random() % 1000001);
+    }
+    task += '\n';
+  }
+}
+
+// A block answering case `number` with regions grown from its region count's seeds, labelled 1
+// on.
+void appendGrownBlock(std::string& answer, int number, const SmallCase& small,
+                      std::mt19937& random) {
+  const std::vector<int> owner = grownRegions(small.width, small.height, small.regions, random);
+  answer += std::to_string(number) + '\n';
+  for (int row = 0; row < small.height; ++row) {
+    for (int column = 0; column < small.width; ++column) {
+      if (column > 0) answer += ' ';
+      answer += std::to_string(1 + owner[static_cast<std::size_t>(row * small.width + column)]);
+    }
+    answer += '\n';
+  }
+}
+
+// `cases` small cases (sides 2 to 20, 1 to 12 regions), each answered once by grown regions.
+void writeSmallGrown(const fs::path& folder, int cases) {
+  std::mt19937 random(5151);
+  std::string task = "Tolvarustepnik\n" + std::to_string(cases) + "\n";
+  std::string answer = "000042\nTolvarustepnik\n";
+  for (int k = 1; k <= cases; ++k) {
+    const SmallCase small = smallCase(random);
+    appendCase(task, k, small, random);
+    appendGrownBlock(answer, k, small, random);
+  }
+  fs::create_directories(folder);
+  writeFile(folder / "task.txt", task);
+  writeFile(folder / "submission.txt", answer);
+}
+
+// Twenty small cases answered by `blocks` blocks of grown regions, each block a case at random.
+void writeGrownBlocks(const fs::path& folder, int blocks) {
+  std::mt19937 random(6161);
+  std::vector<SmallCase> cases;
+  std::string task = "Tolvarustepnik\n20\n";
+  for (int k = 1; k <= 20; ++k) {
+    cases.push_back(smallCase(random));
+    appendCase(task, k, cases.back(), random);
+  }
+  std::string answer = "000042\nTolvarustepnik\n";
+  for (int b = 0; b < blocks; ++b) {
+    const int k = 1 + static_cast<int>(random() % 20);
+    appendGrownBlock(answer, k, cases[static_cast<std::size_t>(k - 1)], random);
+  }
+  fs::create_directories(folder);
+  writeFile(folder / "task.txt", task);
+  writeFile(folder / "submission.txt", answer);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -293,6 +374,8 @@ int main(int argc, char** argv) {
   writeManyCases(root / "cases-200k", 200000);
   writeGrown(root / "grown", false);
   writeGrown(root / "mixed", true);
+  writeSmallGrown(root / "small-grown", 20000);
+  writeGrownBlocks(root / "blocks-grown", 100000);
   writeContest(root / "contest", 200);
   return 0;
 }

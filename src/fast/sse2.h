@@ -105,8 +105,7 @@ struct VectorPlainWindow {
     if (_mm_movemask_epi8(plain) == 0xFFFF) [[likely]] {
       return {~blanks, blanks, 0};
     }
-    // A window with the line's end, or with any other byte, is looked at byte kind by kind.
-    return WordPlainWindow::masksAt(p);
+    return masksOfEveryKind(p, blanks);
   }
   static std::uint64_t sameBytes(const char* a, const char* b) {
     std::uint64_t same = 0;
@@ -133,6 +132,22 @@ struct VectorPlainWindow {
   }
 
  private:
+  // A window with the line's end, or with any other byte, looked at kind by kind.
+  static WindowMasks masksOfEveryKind(const char* p, std::uint64_t blanks) {
+    WindowMasks masks{0, blanks, 0};
+    for (int k = 0; k < kWindow / 16; ++k) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
+      const __m128i offsets = _mm_sub_epi8(bytes, _mm_set1_epi8('0'));
+      const __m128i digits = _mm_cmpeq_epi8(_mm_min_epu8(offsets, _mm_set1_epi8(9)), offsets);
+      const __m128i lineFeeds = _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n'));
+      masks.digits |= std::uint64_t{static_cast<std::uint32_t>(_mm_movemask_epi8(digits))}
+                      << (16 * k);
+      masks.lineFeeds |= std::uint64_t{static_cast<std::uint32_t>(_mm_movemask_epi8(lineFeeds))}
+                         << (16 * k);
+    }
+    return masks;
+  }
+
   // Two numbers' digits in groups of four, each group's value in 32 bits, the first group of
   // a number the more significant.
   static __m128i fourDigitGroups(const std::uint64_t* words) {

@@ -51,6 +51,13 @@ void readLabelRows(LineSource& file, LineCounter& nextLine, const LabelGrid& gri
   }
 }
 
+// The rows of 16 or more labels, kept out of line: a block's loop keeps its registers for the
+// short rows of small cases, which come many to a submission.
+[[gnu::noinline]] void readLongLabelRows(LineSource& file, LineCounter& nextLine,
+                                         const LabelGrid& grid, Arrangement& arrangement) {
+  readLabelRows<kLongLabelRows>(file, nextLine, grid, arrangement);
+}
+
 }  // namespace
 
 std::string SubmissionReader::readContestant() {
@@ -117,7 +124,7 @@ void readArrangement(LineSource& file, LineCounter& nextLine, std::int32_t numbe
     return;
   }
   if (w >= kLongRow) {
-    readLabelRows<kLongLabelRows>(file, nextLine, grid, arrangement);
+    readLongLabelRows(file, nextLine, grid, arrangement);
   } else {
     readLabelRows<kShortLabelRows>(file, nextLine, grid, arrangement);
   }
