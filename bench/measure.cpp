@@ -1,14 +1,15 @@
-// Times the evaluator on one workload folder against `wc -w` on the same two files, the two
-// run in turn so that both see the same machine: median wall time of each, the evaluator's
-// peak resident memory, its throughput, and the ratio of the medians.
+// Times the evaluator on one workload folder against `wc -w` and `cat` on the same two files,
+// run in turn so that all see the same machine: median wall time of each, the evaluator's
+// peak resident memory, its throughput, and the ratios.
 //
 //   measure PELVANO_BINARY FOLDER RUNS [--failure CODE]
 //
 // Prints one line: name, input MB, median seconds, MB/s, peak RSS MiB, wc -w median seconds,
-// and the median over the pairs of the evaluator's time over wc's (the machine's noise
-// moves both runs of a pair alike). Fails unless every run's report is a success report, or
-// with --failure, the failure report of check CODE; its first line is then read no further
-// than it must be, as it may quote hundreds of megabytes.
+// the median over the pairs of the evaluator's time over wc's (the machine's noise moves both
+// runs of a pair alike), cat's median seconds (its output thrown away), and the same ratio. Fails
+// unless every run's report is a success report, or with --failure, the failure report of check
+// CODE; its first line is then read no further than it must be, as it may quote hundreds of
+// megabytes.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -47,6 +48,8 @@ int main(int argc, char** argv) {
   std::vector<double> evaluatorTimes;
   std::vector<double> wcTimes;
   std::vector<double> ratios;
+  std::vector<double> catTimes;
+  std::vector<double> catRatios;
   long peakKiB = 0;
   for (int run = 0; run < runs; ++run) {
     const Sample sample = runOnce({binary, "eval", task, submission, report});
@@ -54,6 +57,8 @@ int main(int argc, char** argv) {
     peakKiB = std::max(peakKiB, sample.peakKiB);
     wcTimes.push_back(runOnce({"wc", "-w", task, submission}).seconds);
     ratios.push_back(evaluatorTimes.back() / wcTimes.back());
+    catTimes.push_back(runOnce({"cat", task, submission}).seconds);
+    catRatios.push_back(evaluatorTimes.back() / catTimes.back());
     std::ifstream reportFile(report);
     std::string start(expected.size(), '\0');
     reportFile.read(start.data(), static_cast<std::streamsize>(start.size()));
@@ -65,8 +70,9 @@ int main(int argc, char** argv) {
   }
   const double seconds = median(evaluatorTimes);
   const double wcSeconds = median(wcTimes);
-  std::printf("%-12s %9.1f %10.4f %9.0f %9.1f %10.4f %7.2f\n", folder.filename().c_str(), megabytes,
-              seconds, megabytes / seconds, static_cast<double>(peakKiB) / 1024, wcSeconds,
-              median(ratios));
+  std::printf("%-12s %9.1f %10.4f %9.0f %9.1f %10.4f %7.2f %9.4f %7.2f\n",
+              folder.filename().c_str(), megabytes, seconds, megabytes / seconds,
+              static_cast<double>(peakKiB) / 1024, wcSeconds, median(ratios), median(catTimes),
+              median(catRatios));
   return 0;
 }
