@@ -5,6 +5,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 
@@ -39,6 +40,19 @@ inline PlainLabel plainLabelAt(const char* p) {
                                     leadingDigitsValue(more, bit))};
 }
 
+// How many whole copies of a number of `length` digits and its blank lie in `same` bytes (at
+// most a window's): a multiply by the copy's inverse, not a division, which takes tens of
+// cycles.
+inline std::int64_t copiesIn(std::uint32_t same, std::int64_t length) {
+  static constexpr auto kInverses = [] {
+    std::array<std::uint32_t, 11> inverses{};
+    for (std::uint32_t period = 2; period <= 10; ++period)
+      inverses[period] = (0x10000 + period - 1) / period;  // exact for `same` up to 64
+    return inverses;
+  }();
+  return (same * kInverses[static_cast<std::size_t>(length + 1)]) >> 16;
+}
+
 // See takeLabelRuns; `Window` is WordPlainWindow or VectorPlainWindow.
 template <class Window>
 PlainNumbers takeLabelRunsIn(const char* p, std::int32_t* out, std::int32_t count,
@@ -59,9 +73,15 @@ PlainNumbers takeLabelRunsIn(const char* p, std::int32_t* out, std::int32_t coun
       break;
     }
     // The copies after the first: where the bytes equal those one copy before.
-    const int same = std::countr_one(Window::sameBytes(p, p + period));
-    const std::int64_t copies = std::min<std::int64_t>(1 + same / period, end - out);
-    std::fill_n(out, copies, label.value);
+    const auto same = static_cast<std::uint32_t>(std::countr_one(Window::sameBytes(p, p + period)));
+    const std::int64_t copies = std::min<std::int64_t>(1 + copiesIn(same, label.length), end - out);
+    // Four at a time: the row has room for up to three more, which may be overwritten.
+    for (std::int64_t k = 0; k < copies; k += 4) {
+      out[k] = label.value;
+      out[k + 1] = label.value;
+      out[k + 2] = label.value;
+      out[k + 3] = label.value;
+    }
     out += copies;
     p += copies * period;
   }
@@ -71,7 +91,8 @@ PlainNumbers takeLabelRunsIn(const char* p, std::int32_t* out, std::int32_t coun
 }  // namespace label_runs
 
 // Reads the labels at `p` into `out` while they are plainly written (1 to 9 digits, one blank
-// after each), at most `count`; the `count`th may be followed by the line's end. Stops, taking
+// after each), at most `count`; the `count`th may be followed by the line's end. `out` has
+// room for 3 numbers past the `count`th, which may be overwritten. Stops, taking
 // nothing of it, at the first number otherwise written, or that starts less than 64 bytes
 // before the chunk's sentinel at `chunkEnd`: `next` then points at it, for the full reading to
 // go on from there. After the `count`th number `next` is after its blank, or at its line feed.

@@ -298,6 +298,7 @@ inline void scanLongLabelRow(LineSource& source, std::int32_t* out, std::int32_t
     return;
   }
   if (plainRows) {
+    static_assert(kOneDigitRowOverrun >= 3, "runs may write three numbers past the row");
     const PlainNumbers runs = takeLabelRuns(p, out + taken, width - taken, source.chunkEnd());
     plainRows =
         runs.taken >= (width - taken) / 2 || source.chunkEnd() - runs.next < plain_window::kWindow;
