@@ -53,12 +53,21 @@ template <bool limit>
 inline std::uint64_t gatherNumbers(const char* p, std::uint64_t ends, std::uint64_t*& words,
                                    const std::uint64_t* room) {
   std::uint64_t start = 0;
-  while (ends != 0 && (!limit || words < room)) {
+  const auto gather = [&] {
     const std::uint64_t after = static_cast<std::uint32_t>(std::countr_zero(ends));
     ends &= ends - 1;
     *words++ = loadEightBytes(p + start) << (8 * (start - after + 8));
     start = after + 1;
+  };
+  if (!limit) {
+    // Two at a time while two are left: one test of the loop for each two.
+    while ((ends & (ends - 1)) != 0) {
+      gather();
+      gather();
+    }
   }
+  while (ends != 0 && (!limit || words < room))
+    gather();
   return start - 1;
 }
 
