@@ -178,6 +178,31 @@ TEST(RowScanner, AgreesWithTheBytewiseAlgorithmOnLongPlainRows) {
       EXPECT_EQ(actual.refusal, expected.refusal) << line << " in " << blockSize;
       EXPECT_EQ(actual.numbers, expected.numbers) << line << " in " << blockSize;
     }
+#if defined(__SSE2__)
+    // The plain words' form of each path takes what the vector form takes, and stops where it
+    // stops.
+    const std::string bytes = line + "\n" + std::string(80, '\n');
+    const char* const chunkEnd = bytes.data() + bytes.size() - 16;
+    const auto bothForms = [&](auto take) {
+      std::vector<std::int32_t> words(static_cast<std::size_t>(width) + 3, -1);
+      std::vector<std::int32_t> vector = words;
+      const PlainNumbers byWords =
+          take(plain_window::WordPlainWindow{}, bytes.data(), words.data(), chunkEnd);
+      const PlainNumbers byVector =
+          take(plain_window::VectorPlainWindow{}, bytes.data(), vector.data(), chunkEnd);
+      EXPECT_EQ(byWords.taken, byVector.taken) << line;
+      EXPECT_EQ(byWords.next, byVector.next) << line;
+      words.resize(static_cast<std::size_t>(byWords.taken));
+      vector.resize(static_cast<std::size_t>(byWords.taken));
+      EXPECT_EQ(words, vector) << line;
+    };
+    bothForms([&]<class Window>(Window, const char* p, std::int32_t* out, const char* end) {
+      return plain_window::takePlainNumbersIn<Window>(p, out, width, end);
+    });
+    bothForms([&]<class Window>(Window, const char* p, std::int32_t* out, const char* end) {
+      return label_runs::takeLabelRunsIn<Window>(p, out, width, end);
+    });
+#endif
   }
 }
 
