@@ -87,7 +87,7 @@ class VectorBytesMatch {
 
 namespace plain_window {
 
-// The same, sixteen bytes compared at once, and two numbers converted in one vector.
+// The same, sixteen bytes compared at once, and four numbers converted at once.
 struct VectorPlainWindow {
   static WindowMasks masksAt(const char* p) {
     // Most windows hold digits and blanks only: their blanks are all that is to be found.

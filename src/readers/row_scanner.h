@@ -308,6 +308,28 @@ inline void scanLongLabelRow(LineSource& source, std::int32_t* out, std::int32_t
   row_scanning::scanRowFromOutOfLine<profile>(source, p, taken, out, width, runningTotal, fail);
 }
 
+// Whether `count` populations taken as plainly written (each of at most 7 digits, at most
+// kMaxSide of them) keep the rules: each at most the limit, and the running total within its
+// bound after all of them; then `runningTotal` grows by them. Checked on all at once, in a
+// loop the compiler makes a vector one; a fault is left for the full reading to find.
+inline bool plainPopulationsKeepRules(const std::int32_t* numbers, std::int32_t count,
+                                      std::int64_t& runningTotal) {
+  // Numbers of at most 7 digits in a row of at most kMaxSide sum to less than 2^32.
+  static_assert(std::uint64_t{kMaxSide} * (kPowersOfTen[7] - 1) <=
+                std::numeric_limits<std::uint32_t>::max());
+  std::int32_t largest = 0;
+  std::uint32_t sum = 0;
+  for (std::int32_t j = 0; j < count; ++j) {
+    largest = std::max(largest, numbers[j]);
+    sum += static_cast<std::uint32_t>(numbers[j]);
+  }
+  if (largest > kPopulationRows.rules.limit || runningTotal + sum > kMaxTotalPopulation) {
+    return false;
+  }
+  runningTotal += sum;
+  return true;
+}
+
 // As scanRow<kPopulationRows>, for a row of 16 or more numbers. Numbers written plainly
 // (takePlainNumbers) are taken at once and checked together: the first that breaks a rule is
 // then found by the full reading, from the row's start, with its message. `plainRows` says
@@ -325,18 +347,7 @@ inline void scanLongPopulationRow(LineSource& source, std::int32_t* out, std::in
     const PlainNumbers plain = takePlainNumbers(p, out, width, source.chunkEnd());
     // A row cut short by the chunk's end says nothing of the layout.
     plainRows = plain.taken >= width / 2 || source.chunkEnd() - plain.next < plain_window::kWindow;
-    // The rules on all the numbers taken at once, in a loop the compiler makes a vector one.
-    // Numbers of at most 7 digits in a row of at most kMaxSide sum to less than 2^32.
-    static_assert(std::uint64_t{kMaxSide} * (kPowersOfTen[7] - 1) <=
-                  std::numeric_limits<std::uint32_t>::max());
-    std::int32_t largest = 0;
-    std::uint32_t sum = 0;
-    for (std::int32_t j = 0; j < plain.taken; ++j) {
-      largest = std::max(largest, out[j]);
-      sum += static_cast<std::uint32_t>(out[j]);
-    }
-    if (largest <= profile.rules.limit && runningTotal + sum <= kMaxTotalPopulation) {
-      runningTotal += sum;
+    if (plainPopulationsKeepRules(out, plain.taken, runningTotal)) {
       taken = plain.taken;
       p = plain.next;
     }

@@ -108,17 +108,10 @@ bool takePlainPopulationRow(LineSource& file, std::int32_t* row, std::int32_t wi
                             std::int64_t& total) {
   const char* const start = file.position();
   if (!readPlainNumbers(file, row, width)) return false;
-  std::int64_t sum = 0;
-  bool tooLarge = false;
-  for (std::int32_t j = 0; j < width; ++j) {
-    tooLarge |= row[j] > kMaxPopulation;
-    sum += row[j];
-  }
-  if (tooLarge || total + sum > kMaxTotalPopulation) {
+  if (!plainPopulationsKeepRules(row, width, total)) {
     file.setPosition(start);  // the line lay inside the chunk: its bytes are still there
     return false;
   }
-  total += sum;
   return true;
 }
 
