@@ -34,11 +34,6 @@ inline std::uint64_t digitBytes(std::uint64_t word) {
   return ~notDigits & one_digit_row::kTopBits;
 }
 
-// The top bit of every byte of `word` that is `byte` repeated in `pattern`.
-inline std::uint64_t equalBytes(std::uint64_t word, std::uint64_t pattern) {
-  return ~blank_run::nonZeroBytes(word ^ pattern) & one_digit_row::kTopBits;
-}
-
 // The value of a number of up to seven digits in the top bytes of `word`, zero bytes below.
 inline std::int32_t numberValue(std::uint64_t word) {
   return static_cast<std::int32_t>(eightDigitsValue(word & kLowHalves));
@@ -53,8 +48,8 @@ struct WordPlainWindow {
         return std::uint64_t{one_digit_row::gatherTopBits(topBits)} << (8 * k);
       };
       masks.digits |= gather(digitBytes(word));
-      masks.blanks |= gather(equalBytes(word, 0x2020202020202020u));
-      masks.lineFeeds |= gather(equalBytes(word, 0x0A0A0A0A0A0A0A0Au));
+      masks.blanks |= gather(one_digit_row::equalBytes(word, 0x2020202020202020u));
+      masks.lineFeeds |= gather(one_digit_row::equalBytes(word, 0x0A0A0A0A0A0A0A0Au));
     }
     return masks;
   }
@@ -63,9 +58,9 @@ struct WordPlainWindow {
     std::uint64_t same = 0;
     for (int k = 0; k < kWindow / 8; ++k) {
       const std::uint64_t bytes = loadEightBytes(a + 8 * k);
-      same |=
-          std::uint64_t{one_digit_row::gatherTopBits(equalBytes(bytes, loadEightBytes(b + 8 * k)))}
-          << (8 * k);
+      same |= std::uint64_t{one_digit_row::gatherTopBits(
+                  one_digit_row::equalBytes(bytes, loadEightBytes(b + 8 * k)))}
+              << (8 * k);
     }
     return same;
   }

@@ -26,6 +26,11 @@ inline std::uint32_t gatherTopBits(std::uint64_t topBits) {
 
 inline constexpr std::uint64_t kTopBits = 0x8080808080808080u;
 
+// The top bit of every byte of `word` that equals the byte of `pattern` in its place, exactly.
+inline std::uint64_t equalBytes(std::uint64_t word, std::uint64_t pattern) {
+  return ~blank_run::nonZeroBytes(word ^ pattern) & kTopBits;
+}
+
 // The top bit of each byte of `word` that does not fit `pattern`, whose even bytes are '0': at
 // an even byte a digit fits, at an odd one the pattern's own byte. A fitting byte differs from
 // the pattern's by at most 9 or 0: nothing in its high half, and its low half stays below 16
@@ -39,7 +44,7 @@ inline std::uint64_t unfittingBytes(std::uint64_t word, std::uint64_t pattern) {
 // The masks of the eight bytes of `word`, exactly, for every byte value.
 inline ByteMasks masksOfWord(std::uint64_t word) {
   return {gatherTopBits(~unfittingBytes(word, 0x2030203020302030u) & kTopBits),
-          gatherTopBits(~blank_run::nonZeroBytes(word ^ 0x0A0A0A0A0A0A0A0Au) & kTopBits)};
+          gatherTopBits(equalBytes(word, 0x0A0A0A0A0A0A0A0Au))};
 }
 
 // Sixteen bytes looked at, and eight numbers stored, on every machine.
