@@ -6,6 +6,7 @@
 #include <new>
 #include <utility>
 
+#include "fast/eight_digits.h"
 #include "platform/line_source.h"
 #include "readers/submission_file.h"
 #include "scoring/score.h"
@@ -22,7 +23,9 @@ char* writeDecimal(char* at, std::int32_t number) {
     *at = static_cast<char>('0' + number);
     return at + 1;
   }
-  return std::to_chars(at, at + 11, number).ptr;
+  // Neither a case number nor a score is ever negative; the library writes the sign if one were.
+  if (number < 0) return std::to_chars(at, at + 11, number).ptr;
+  return writeDecimalDigits(at, static_cast<std::uint32_t>(number));
 }
 
 void describeUnexpected(Outcome& outcome, const char* reason) {

@@ -1,7 +1,9 @@
-// Reading up to eight decimal digits at once from a 64-bit word (SWAR).
+// Reading up to eight decimal digits at once from a 64-bit word, and writing them (SWAR).
 #pragma once
 
+#include <array>
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -43,6 +45,62 @@ inline std::uint64_t leadingDigitsValue(std::uint64_t values, int firstNonDigitB
   // Moving the digits to the top leaves zero digits in front of them, which change nothing.
   // Shifting in two steps keeps each shift below 64 when there is no digit at all.
   return eightDigitsValue((values << (70 - firstNonDigitBit)) << 1);
+}
+
+// The eight bytes of `word` at `p`, its lowest byte first on every machine.
+inline void storeEightBytes(char* p, std::uint64_t word) {
+  if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
+  std::memcpy(p, &word, sizeof word);
+}
+
+// The eight decimal digits of `value` (below 100000000) as byte values, the most significant in
+// the lowest byte, leading zeros included: the inverse of eightDigitsValue. Each step splits every
+// lane in two by a multiply with a rounded reciprocal, exact for the lanes' ranges: the number
+// into four-digit halves (x * 3518437209 >> 45 is x / 10000 for any 32-bit x), the halves into
+// pairs (x * 10486 >> 20 is x / 100 for x below 10000), the pairs into digits (x * 103 >> 10 is
+// x / 10 for x below 100).
+inline std::uint64_t eightDigitsOf(std::uint32_t value) {
+  const std::uint64_t high = std::uint64_t{value} * 3518437209u >> 45;
+  const std::uint64_t halves = high | (value - high * 10000) << 32;
+  const std::uint64_t hundreds = (halves * 10486 >> 20) & 0x0000007F0000007Fu;
+  const std::uint64_t pairs = hundreds | (halves - hundreds * 100) << 16;
+  const std::uint64_t tens = (pairs * 103 >> 10) & 0x000F000F000F000Fu;
+  return tens | (pairs - tens * 10) << 8;
+}
+
+// Writes `value` in decimal at `at`, as "%u" prints it, and returns the end of what was
+// written; `at` has room for ten bytes, of which those past the end may be overwritten.
+inline char* writeDecimalDigits(char* at, std::uint32_t value) {
+  // Small grids' scores and case numbers are mostly of one or two digits.
+  if (value < 10) {
+    at[0] = static_cast<char>('0' + value);
+    return at + 1;
+  }
+  if (value < 100) {
+    static constexpr auto kPairs = [] {
+      std::array<char, 200> pairs{};
+      for (std::size_t n = 0; n < 100; ++n) {
+        pairs[2 * n] = static_cast<char>('0' + n / 10);
+        pairs[2 * n + 1] = static_cast<char>('0' + n % 10);
+      }
+      return pairs;
+    }();
+    std::memcpy(at, &kPairs[2 * value], 2);
+    return at + 2;
+  }
+  constexpr std::uint64_t kZeros = 0x3030303030303030u;
+  if (value >= 100000000) {
+    // Ten digits at most: the one or two in front, then eight with their zeros.
+    at = writeDecimalDigits(at, value / 100000000);
+    storeEightBytes(at, eightDigitsOf(value % 100000000) + kZeros);
+    return at + 8;
+  }
+  const std::uint64_t digits = eightDigitsOf(value);
+  // Leading zeros are the zero bytes at the low end; there are at most five, so the bit set
+  // in the last byte changes nothing but spares the count its test for a word of zeros.
+  const int zeros = std::countr_zero(digits | std::uint64_t{1} << 63) >> 3;
+  storeEightBytes(at, (digits >> (8 * zeros)) + kZeros);
+  return at + 8 - zeros;
 }
 
 inline constexpr std::uint64_t kPowersOfTen[9] = {1,      10,      100,      1000,     10000,

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "fast/blank_run.h"
+#include "fast/eight_digits.h"
 #include "fast/one_digit_row.h"
 #include "fast/plain_window.h"
 #include "readers/row_scanner.h"
@@ -181,6 +182,23 @@ TEST(WordHelpers, ConvertNumbersOfUpToSevenDigits) {
     plain_window::VectorPlainWindow::convert(words.data(), count, values.data());
     EXPECT_EQ(values, wanted) << count;
 #endif
+  }
+}
+
+// Every length and every edge between lengths, and random values of each length.
+TEST(WordHelpers, WriteNumbersAsPrintfDoes) {
+  std::vector<std::uint32_t> values = {0, 4294967295u, 2000000000, 100000001};
+  std::mt19937 random(10);
+  for (std::uint64_t power = 1; power <= 1000000000; power *= 10) {
+    for (const std::uint64_t value : {power - 1, power, power + 1, power * 9 + random() % power})
+      values.push_back(static_cast<std::uint32_t>(value));
+  }
+  for (const std::uint32_t value : values) {
+    char text[16];
+    std::memset(text, '#', sizeof text);
+    const char* const end = writeDecimalDigits(text, value);
+    const char* const begin = text;
+    EXPECT_EQ(std::string(begin, end), std::to_string(value));
   }
 }
 
