@@ -28,8 +28,8 @@ struct BlockStart {
 class SubmissionReader {
  public:
   // `cases` holds the task's case k at position k - 1; they must outlive the reader.
-  SubmissionReader(LineSource& file, const std::vector<const TestCase*>& cases)
-      : file_(file), cases_(cases), caseCount_(cases.size()) {}
+  SubmissionReader(LineSource& file, const std::vector<TestCase>& cases)
+      : file_(file), cases_(cases.data()), caseCount_(cases.size()) {}
 
   // Checks line 1, the contestant number, and returns it.
   std::string readContestant();
@@ -56,13 +56,13 @@ class SubmissionReader {
       failInvalidCaseNumber(nextLine_, number);
     }
     ++nextLine_;
-    return BlockStart{number, cases_[static_cast<std::size_t>(number) - 1]};
+    return BlockStart{number, cases_ + (number - 1)};
   }
   [[noreturn]] static void failInvalidCaseNumber(LineCounter line, std::int32_t number);
 
   LineSource& file_;
-  const std::vector<const TestCase*>& cases_;
-  std::size_t caseCount_;     // cases_.size(), kept here: one load a block, not two
+  const TestCase* cases_;  // the cases' own, kept here: one load a block, not two
+  std::size_t caseCount_;
   LineCounter nextLine_ = 3;  // the number of the next line to be read
   std::string text_;
 };
