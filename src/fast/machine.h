@@ -9,6 +9,7 @@
 #include "fast/bytes_match.h"
 #include "fast/plain_window.h"
 #include "fast/row_bytes.h"
+#include "fast/run_sums.h"
 #include "fast/sse2.h"
 
 namespace pelvano {
@@ -19,12 +20,14 @@ using MachineRowBytes = VectorRowBytes;
 }  // namespace one_digit_row
 using LeadingBytesMatch = bytes_match::VectorBytesMatch;
 using MachinePlainWindow = plain_window::VectorPlainWindow;
+using MachineRunSums = run_sums::VectorRunSums;
 #else
 namespace one_digit_row {
 using MachineRowBytes = WordRowBytes;
 }  // namespace one_digit_row
 using LeadingBytesMatch = bytes_match::WordBytesMatch;
 using MachinePlainWindow = plain_window::WordPlainWindow;
+using MachineRunSums = run_sums::WordRunSums;
 #endif
 
 // How many bytes at `p` are blanks or tabs before any other byte, up to a whole window of them

@@ -11,6 +11,7 @@
 
 #include "fast/plain_window.h"
 #include "fast/row_bytes.h"
+#include "fast/run_sums.h"
 
 namespace pelvano {
 
@@ -167,6 +168,46 @@ struct VectorPlainWindow {
   }
 };
 }  // namespace plain_window
+
+namespace run_sums {
+
+// Four cells at a time: the labels compared with the run's, the populations added in a vector
+// while all four are the run's. The last four looked at may lie past the row's end cell, in
+// the grid's border and the next row, which the grids have room for; their lanes are left out.
+struct VectorRunSums {
+  static std::uint32_t sumRun(const std::int32_t* label, const std::int32_t* population,
+                              std::int32_t& c) {
+    const __m128i x = _mm_set1_epi32(label[c]);
+    __m128i sum = _mm_setzero_si128();
+    for (;;) {
+      const __m128i same = _mm_cmpeq_epi32(load(label + c), x);
+      const auto lanes = static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(same)));
+      if (lanes != 0xF) {
+        // The run ends in these four, after the lanes before the first other label.
+        const int kept = std::countr_one(lanes);
+        sum = _mm_add_epi32(sum, _mm_and_si128(load(population + c), leadingLanes(kept)));
+        c += kept;
+        break;
+      }
+      sum = _mm_add_epi32(sum, load(population + c));
+      c += 4;
+    }
+    sum = _mm_add_epi32(sum, _mm_shuffle_epi32(sum, _MM_SHUFFLE(1, 0, 3, 2)));
+    sum = _mm_add_epi32(sum, _mm_shuffle_epi32(sum, _MM_SHUFFLE(2, 3, 0, 1)));
+    return static_cast<std::uint32_t>(_mm_cvtsi128_si32(sum));
+  }
+
+ private:
+  static __m128i load(const std::int32_t* p) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+  }
+  // All ones in the first `count` lanes (0 to 3), zeros after.
+  static __m128i leadingLanes(int count) {
+    return _mm_cmpgt_epi32(_mm_set1_epi32(count), _mm_setr_epi32(0, 1, 2, 3));
+  }
+};
+
+}  // namespace run_sums
 
 }  // namespace pelvano
 

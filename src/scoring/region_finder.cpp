@@ -5,6 +5,8 @@
 #include <cstring>
 #include <limits>
 
+#include "fast/machine.h"
+
 namespace pelvano {
 
 std::uint32_t RegionFinder::root(std::uint32_t run) {
@@ -28,24 +30,16 @@ bool sameLabels(const std::int32_t* row, const std::int32_t* above, std::int32_t
   return true;
 }
 
-// The population of the run of one label that starts at column c of a row, whose border cell
-// is negative and ends every run; leaves c at the run's end.
-std::int64_t runPopulation(const std::int32_t* label, const std::int32_t* population,
-                           std::int32_t& c) {
-  const std::int32_t x = label[c];
-  std::int64_t sum = 0;
-  do {
-    sum += population[c++];
-  } while (label[c] == x);
-  return sum;
-}
+// Rows of at least this many cells have their runs summed four cells at a time; in shorter
+// ones, runs are too short for it to pay.
+constexpr std::int32_t kLongRunRow = 16;
 
 // The totals of a grid of one row, whose runs are its regions: nothing is stored or joined.
 RegionTotals totalsOfOneRow(const std::int32_t* label, const std::int32_t* population,
                             std::int32_t w) {
   RegionTotals totals{0, std::numeric_limits<std::int64_t>::max(), 0};
   for (std::int32_t c = 0; c < w;) {
-    const std::int64_t sum = runPopulation(label, population, c);
+    const std::int64_t sum = run_sums::WordRunSums::sumRun(label, population, c);
     ++totals.count;
     totals.smallest = std::min(totals.smallest, sum);
     totals.largest = std::max(totals.largest, sum);
@@ -55,6 +49,7 @@ RegionTotals totalsOfOneRow(const std::int32_t* label, const std::int32_t* popul
 
 }  // namespace
 
+template <class RunSums>
 void RegionFinder::joinRuns(const LabelGrid& labels, const PopulationGrid& populations,
                             bool everyRow) {
   const std::int32_t w = labels.width();
@@ -76,7 +71,7 @@ void RegionFinder::joinRuns(const LabelGrid& labels, const PopulationGrid& popul
   const auto cutRun = [&](std::int32_t& c) {
     const std::int32_t x = label[c];
     const std::int32_t runStart = c;
-    const std::int64_t sum = runPopulation(label, population, c);
+    const std::int64_t sum = RunSums::sumRun(label, population, c);
     const std::uint32_t run = count++;
     runs[run] = {runStart, c, x, run, sum};
     return run;
@@ -95,7 +90,7 @@ void RegionFinder::joinRuns(const LabelGrid& labels, const PopulationGrid& popul
       // labels change, as any row's are, so one run above after the other.
       std::int32_t c = 0;
       for (std::uint32_t a = above; a < count; ++a)
-        runs[root(a)].population += runPopulation(label, population, c);
+        runs[root(a)].population += RunSums::sumRun(label, population, c);
       continue;
     }
     const std::uint32_t first = count;
@@ -132,9 +127,20 @@ void RegionFinder::joinRuns(const LabelGrid& labels, const PopulationGrid& popul
   regionCount_ = count - joins;
 }
 
+void RegionFinder::joinRuns(const LabelGrid& labels, const PopulationGrid& populations,
+                            bool everyRow) {
+  if (labels.width() >= kLongRunRow) {
+    joinRuns<MachineRunSums>(labels, populations, everyRow);
+  } else {
+    joinRuns<run_sums::WordRunSums>(labels, populations, everyRow);
+  }
+}
+
 RegionTotals RegionFinder::findTotals(const LabelGrid& labels, const PopulationGrid& populations) {
-  if (labels.height() == 1)
+  // Grids of one row are mostly small cases' (a long row is one of a few hundred cells).
+  if (labels.height() == 1) {
     return totalsOfOneRow(labels.row(0), populations.row(0), labels.width());
+  }
   joinRuns(labels, populations, false);
   if (runCount_ == 0) return {};
   // The first run is a root, so the extremes start from its population.

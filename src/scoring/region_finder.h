@@ -35,8 +35,9 @@ struct RegionMap {
 class RegionFinder {
  public:
   // `labels` and `populations` have the same size, and the border cell after each row of
-  // labels is negative (labels are 0 or more); no other border cell is read. The labels are
-  // only read.
+  // labels is negative (labels are 0 or more); what the other border cells hold is not used,
+  // though a wide row's runs may read the few cells after its end cell. The labels are only
+  // read. A grid's populations total no more than kMaxTotalPopulation, as the task's do.
   RegionTotals findTotals(const LabelGrid& labels, const PopulationGrid& populations);
   RegionMap findMap(const LabelGrid& labels, const PopulationGrid& populations);
 
@@ -45,6 +46,9 @@ class RegionFinder {
   // its region in row-major order, and holds the region's population. Runs are stored row
   // by row, each row's from column 0 on; with `everyRow` false, a row that repeats the row
   // above gets no runs of its own (its cells are counted in the runs above).
+  void joinRuns(const LabelGrid& labels, const PopulationGrid& populations, bool everyRow);
+  // The same, each run summed by `RunSums` (fast/run_sums.h).
+  template <class RunSums>
   void joinRuns(const LabelGrid& labels, const PopulationGrid& populations, bool everyRow);
   std::uint32_t root(std::uint32_t run);
 

@@ -31,19 +31,33 @@ Rows withRepeatedRows(std::mt19937& random, Rows rows) {
   return rows;
 }
 
+// Rows whose cells mostly repeat the cell before, in runs of many lengths, as grown regions'
+// rows are cut.
+Rows inLongRuns(std::mt19937& random, Rows rows) {
+  for (auto& row : rows) {
+    for (std::size_t c = 1; c < row.size(); ++c) {
+      if (random() % 8 != 0) row[c] = row[c - 1];
+    }
+  }
+  return rows;
+}
+
 TEST(RegionFinder, FindsTheRegionsAPlainSearchFinds) {
   std::mt19937 random(20261209);
   RegionFinder finder;  // one finder for grids of every size, as the driver uses it
-  for (int round = 0; round < 600; ++round) {
-    const int w = 1 + static_cast<int>(random() % 20);
+  for (int round = 0; round < 900; ++round) {
+    // Narrow grids, and wide ones, whose runs are summed four cells at a time.
+    const int w = 1 + static_cast<int>(random() % (round % 3 == 2 ? 60 : 20));
     const int h = 1 + static_cast<int>(random() % 12);
     const Rows populations = randomRows(random, w, h, 1000001);
-    const Rows labels = round % 2 == 0
-                            ? randomRows(random, w, h, 1 + random() % 4)
-                            : withRepeatedRows(random, randomRows(random, w, h, 1 + random() % 4));
+    const Rows randomLabels = randomRows(random, w, h, 1 + random() % 4);
+    const Rows labels = round % 3 == 0   ? randomLabels
+                        : round % 3 == 1 ? withRepeatedRows(random, randomLabels)
+                                         : inLongRuns(random, randomLabels);
     const ReferenceRegions reference = referenceRegions(populations, labels);
 
-    GridCells<PopulationGrid> populationCells(populations, 0);
+    // A population in the border would show if a run took a cell past its row's end.
+    GridCells<PopulationGrid> populationCells(populations, 777);
     GridCells<LabelGrid> labelCells(labels, kRowEnd);
     const RegionTotals totals = finder.findTotals(labelCells.grid(), populationCells.grid());
     EXPECT_EQ(totals.count, static_cast<int>(reference.populations.size()));
