@@ -68,6 +68,30 @@ inline std::uint64_t eightDigitsOf(std::uint32_t value) {
   return tens | (pairs - tens * 10) << 8;
 }
 
+// The two characters of each number below 100, the first in the low byte.
+inline constexpr auto kDigitPairs = [] {
+  std::array<std::uint16_t, 100> pairs{};
+  for (std::uint16_t n = 0; n < 100; ++n)
+    pairs[n] = static_cast<std::uint16_t>(('0' + n / 10) | ('0' + n % 10) << 8);
+  return pairs;
+}();
+
+// The six characters of `value` (below 1000000), leading zeros included, the first in the
+// lowest byte. The pairs come from one product: value / 10000 is the top of value times
+// 2^40 / 10000 rounded up, and each next pair the top of the bits below it times 100. The
+// rounding's error, multiplied by 100 twice, stays below the last pair's step for every value
+// below 1000000.
+inline std::uint64_t sixCharactersOf(std::uint32_t value) {
+  constexpr std::uint64_t kLow40 = (std::uint64_t{1} << 40) - 1;
+  std::uint64_t fraction = std::uint64_t{value} * 109951163;
+  const std::uint64_t first = kDigitPairs[fraction >> 40];
+  fraction = (fraction & kLow40) * 100;
+  const std::uint64_t second = kDigitPairs[fraction >> 40];
+  fraction = (fraction & kLow40) * 100;
+  const std::uint64_t third = kDigitPairs[fraction >> 40];
+  return first | second << 16 | third << 32;
+}
+
 // Writes `value` in decimal at `at`, as "%u" prints it, and returns the end of what was
 // written; `at` has room for ten bytes, of which those past the end may be overwritten.
 inline char* writeDecimalDigits(char* at, std::uint32_t value) {
@@ -77,18 +101,18 @@ inline char* writeDecimalDigits(char* at, std::uint32_t value) {
     return at + 1;
   }
   if (value < 100) {
-    static constexpr auto kPairs = [] {
-      std::array<char, 200> pairs{};
-      for (std::size_t n = 0; n < 100; ++n) {
-        pairs[2 * n] = static_cast<char>('0' + n / 10);
-        pairs[2 * n + 1] = static_cast<char>('0' + n % 10);
-      }
-      return pairs;
-    }();
-    std::memcpy(at, &kPairs[2 * value], 2);
+    at[0] = static_cast<char>(kDigitPairs[value] & 0xFF);
+    at[1] = static_cast<char>(kDigitPairs[value] >> 8);
     return at + 2;
   }
   constexpr std::uint64_t kZeros = 0x3030303030303030u;
+  if (value < 1000000) {
+    const std::uint64_t text = sixCharactersOf(value);
+    // Leading '0's are the bytes that are zero less '0'; there are at most three.
+    const int zeros = std::countr_zero(text - (kZeros >> 16)) >> 3;
+    storeEightBytes(at, text >> (8 * zeros));
+    return at + 6 - zeros;
+  }
   if (value >= 100000000) {
     // Ten digits at most: the one or two in front, then eight with their zeros.
     at = writeDecimalDigits(at, value / 100000000);
@@ -96,7 +120,7 @@ inline char* writeDecimalDigits(char* at, std::uint32_t value) {
     return at + 8;
   }
   const std::uint64_t digits = eightDigitsOf(value);
-  // Leading zeros are the zero bytes at the low end; there are at most five, so the bit set
+  // Leading zeros are the zero bytes at the low end; there are at most two, so the bit set
   // in the last byte changes nothing but spares the count its test for a word of zeros.
   const int zeros = std::countr_zero(digits | std::uint64_t{1} << 63) >> 3;
   storeEightBytes(at, (digits >> (8 * zeros)) + kZeros);

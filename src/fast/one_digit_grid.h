@@ -51,6 +51,14 @@ inline bool takeOneDigitGridWith(const char*& p, std::int32_t* firstRow, std::pt
   // the sentinel; the stores past a row's end are overwritten by its end and the next row. A
   // row of more than eight is the grid's only one.
   std::int32_t* row = firstRow;
+  if (height == 1) {
+    // A grid of one row, as many small cases' are, without the loop's preparations.
+    RowBytes::storeEight(p, row);
+    if (width > 8) RowBytes::storeEight(p + 16, row + 8);
+    row[width] = rowEnd;
+    p += bytes;
+    return true;
+  }
   for (const char* at = p; at != p + bytes; at += rowBytes, row += stride) {
     RowBytes::storeEight(at, row);
     if (width > 8) RowBytes::storeEight(at + 16, row + 8);

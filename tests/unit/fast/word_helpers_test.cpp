@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "fast/blank_run.h"
@@ -199,6 +201,15 @@ TEST(WordHelpers, WriteNumbersAsPrintfDoes) {
     const char* const end = writeDecimalDigits(text, value);
     const char* const begin = text;
     EXPECT_EQ(std::string(begin, end), std::to_string(value));
+  }
+  // Every number of up to six digits, whose pairs come from one product with a rounding error.
+  for (std::uint32_t value = 0; value < 1000000; ++value) {
+    char text[16];
+    char expected[16];
+    const char* const end = writeDecimalDigits(text, value);
+    const char* const expectedEnd = std::to_chars(expected, expected + sizeof expected, value).ptr;
+    ASSERT_EQ(std::string_view(text, static_cast<std::size_t>(end - text)),
+              std::string_view(expected, static_cast<std::size_t>(expectedEnd - expected)));
   }
 }
 
