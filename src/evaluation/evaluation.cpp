@@ -107,14 +107,16 @@ Evaluation evaluateSubmission(const Task& task, ByteSource& source, BlockObserve
       batched = 0;
     };
     while (const std::optional<BlockStart> start = reader.readBlockStart()) {
-      if (watcher != nullptr) readingGrid = true;
+      if (watcher != nullptr) [[unlikely]]
+        readingGrid = true;
       reader.readBlockGrid(*start, arrangement);
-      if (watcher != nullptr) {
+      if (watcher != nullptr) [[unlikely]] {
         readingGrid = false;
         watcher->blockRead(arrangement);
       }
       const std::int32_t score = scoreArrangement(arrangement, finder);
-      if (watcher != nullptr) watcher->blockScored(score);
+      if (watcher != nullptr) [[unlikely]]
+        watcher->blockScored(score);
       batch[batched++] = {arrangement.caseNumber, score};
       if (batched == batch.size()) appendBatch();
     }
