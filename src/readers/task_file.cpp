@@ -180,7 +180,7 @@ Task readTaskFile(LineSource& file) {
   readNameLine(file);
   const std::int32_t count = readCountLine(file);
   // The count comes from the file, so nothing is reserved by it: the list grows as the
-  // cases are actually read (a case is a few words; its grid lives in the arena).
+  // cases are actually read.
   Task task;
   LineCounter lastLineRead = 2;
   for (std::int64_t i = 1; i <= count; ++i) {
@@ -194,6 +194,9 @@ Task readTaskFile(LineSource& file) {
     }
     task.cases.push_back(testCase);
   }
+  task.byNumber.reserve(task.cases.size());
+  for (const TestCase& testCase : task.cases)
+    task.byNumber.push_back(&testCase);
   return task;
 }
 
