@@ -90,7 +90,7 @@ Evaluation evaluateSubmission(const Task& task, ByteSource& source, BlockObserve
   bool readingGrid = false;
   evaluation.outcome = guarded([&] {
     LineSource file(source);
-    SubmissionReader reader(file, task.byNumber);
+    SubmissionReader reader(file, task.cases);
     evaluation.contestant = reader.readContestant();
     reader.readTaskName();
     RegionFinder finder;

@@ -28,7 +28,7 @@ struct BlockStart {
 class SubmissionReader {
  public:
   // `cases` holds the task's case k at position k - 1; they must outlive the reader.
-  SubmissionReader(LineSource& file, const std::vector<const TestCase*>& cases)
+  SubmissionReader(LineSource& file, const std::vector<TestCase>& cases)
       : file_(file), cases_(cases.data()), caseCount_(cases.size()) {}
 
   // Checks line 1, the contestant number, and returns it.
@@ -56,13 +56,12 @@ class SubmissionReader {
       failInvalidCaseNumber(nextLine_, number);
     }
     ++nextLine_;
-    return BlockStart{number, cases_[static_cast<std::size_t>(number) - 1]};
+    return BlockStart{number, cases_ + (number - 1)};
   }
   [[noreturn]] static void failInvalidCaseNumber(LineCounter line, std::int32_t number);
 
   LineSource& file_;
-  // The list's own pointer and size, kept here: a block loads neither through the list.
-  const TestCase* const* cases_;
+  const TestCase* cases_;  // the cases' own, kept here: one load a block, not two
   std::size_t caseCount_;
   LineCounter nextLine_ = 3;  // the number of the next line to be read
   std::string text_;

@@ -176,12 +176,18 @@ void readTestCase(LineSource& file, LineCounter& lastLineRead, CellArena& cells,
   }
 }
 
+// The most cases whose records are reserved before they are read.
+constexpr std::int64_t kReservedCases = std::int64_t{1} << 18;
+
 Task readTaskFile(LineSource& file) {
   readNameLine(file);
   const std::int32_t count = readCountLine(file);
-  // The count comes from the file, so nothing is reserved by it: the list grows as the
-  // cases are actually read.
+  // The count comes from the file, so it is trusted only so far: room for up to 2^18 cases
+  // (8 MiB of records, whose pages a false count never touches) is reserved by it, and a
+  // longer list grows as its cases are actually read. A list grown case by case is copied
+  // into fresh pages again and again, and the page faults cost more than the copies.
   Task task;
+  task.cases.reserve(static_cast<std::size_t>(std::min<std::int64_t>(count, kReservedCases)));
   LineCounter lastLineRead = 2;
   for (std::int64_t i = 1; i <= count; ++i) {
     const LineCounter lineBeforeCase = lastLineRead;
@@ -194,9 +200,6 @@ Task readTaskFile(LineSource& file) {
     }
     task.cases.push_back(testCase);
   }
-  task.byNumber.reserve(task.cases.size());
-  for (const TestCase& testCase : task.cases)
-    task.byNumber.push_back(&testCase);
   return task;
 }
 

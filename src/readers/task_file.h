@@ -5,7 +5,6 @@
 //   case       = separator line (empty), case line (number w h d), h population rows
 #pragma once
 
-#include <deque>
 #include <vector>
 
 #include "platform/cell_arena.h"
@@ -15,14 +14,12 @@
 
 namespace pelvano {
 
-// The task's test cases in file order, case k at position k - 1, and the storage of their
-// grids, which lives as long as they do. Moved, never copied: `byNumber` points into `cases`.
+// The task's test cases in file order, case k at position k - 1, so that a block finds its case
+// in one step, and the storage of their grids, which lives as long as they do. Moved, never
+// copied: a case's grid points into `cells`.
 struct Task {
   CellArena cells;
-  std::deque<TestCase> cases;
-  // Case k's address at position k - 1, so that a block finds its case in one step; a deque
-  // finds an element through its map of storage blocks.
-  std::vector<const TestCase*> byNumber;
+  std::vector<TestCase> cases;
 
   Task() = default;
   Task(Task&&) = default;

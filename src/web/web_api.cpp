@@ -266,11 +266,11 @@ EMSCRIPTEN_KEEPALIVE int pelvano_draw(const char* bytes, std::size_t size, std::
 EMSCRIPTEN_KEEPALIVE std::int32_t pelvano_cell(std::int32_t caseNumber, std::int32_t row,
                                                std::int32_t column) {
   using namespace pelvano;
-  const auto& cases = session().task.task.byNumber;
+  const auto& cases = session().task.task.cases;
   if (session().task.outcome.kind != Outcome::Kind::kPassed || caseNumber < 1 ||
       static_cast<std::size_t>(caseNumber) > cases.size())
     return -1;
-  const TestCase& testCase = *cases[static_cast<std::size_t>(caseNumber - 1)];
+  const TestCase& testCase = cases[static_cast<std::size_t>(caseNumber - 1)];
   if (row < 0 || row >= testCase.h || column < 0 || column >= testCase.w) return -1;
   return testCase.populations.row(row)[column];
 }
