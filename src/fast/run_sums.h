@@ -9,9 +9,9 @@ namespace run_sums {
 
 // Cell by cell.
 struct WordRunSums {
-  // The populations of the run of one label that starts at column c of a row of labels, summed
-  // in 32 bits; leaves c at the run's end. The cell after the row's last holds a label no cell
-  // has, which ends every run.
+  // The populations of the run of one label that starts at column c of a row of labels, summed;
+  // leaves c at the run's end. The cell after the row's last holds a label no cell has, which
+  // ends every run. (The vector form sums in 32 bits, which a grid's total fits.)
   static std::int64_t sumRun(const std::int32_t* label, const std::int32_t* population,
                              std::int32_t& c) {
     const std::int32_t x = label[c];
